@@ -1,0 +1,37 @@
+#include "trailer.h"
+
+#include <cstdio>
+
+#include "cp1252.h"
+#include "estado.h"
+#include "gravacao.h"
+
+namespace tavro {
+
+std::string ContagemAceitos(std::string_view tipo) {
+    const int i = IndiceRegistro(tipo);
+    const long long ok = i >= 0 ? Execucao().TabRegistros[static_cast<std::size_t>(i)].OK : 0;
+    char buf[24];
+    std::snprintf(buf, sizeof buf, "%05lld", ok);
+    return buf;
+}
+
+void VerificaObrigatorios() {
+    auto& ex = Execucao();
+    for (int i = 0; i < kNumTipos; ++i) {
+        const auto& r = ex.TabRegistros[static_cast<std::size_t>(i)];
+        if (!r.Obrigatorio || r.OK != 0) continue;
+        std::string msg = "-" + std::to_string(i + 1) + " Registro" + r.Nome;
+        msg += " obrigatório :: O arquivo deve conter pelo menos 1 registro deste tipo"_w;
+        ex.ListaErros.push_back(std::move(msg));
+        GravaErros();
+    }
+}
+
+}  // namespace tavro
+
+namespace tavro {
+constexpr Verificacao kUmTrailerPorArquivo = Regra(
+    "-1   Só deve haver 1(um) Registro90 no arquivo da NF :: Função Registro90 chamada mais de 1(uma) vez"_w,
+    [](const Valores&) { return Aceitos("90") > 0; });
+}  // namespace tavro

@@ -1,0 +1,163 @@
+// POSIX implementation of the platform layer.
+#include "plataforma.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <langinfo.h>
+#include <locale.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "utf8.h"
+
+namespace tavro::plataforma {
+namespace {
+
+bool EscreveTudo(int fd, const char* p, std::size_t n) {
+    while (n > 0) {
+        ssize_t w = ::write(fd, p, n);
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (w == 0) return false;
+        p += w;
+        n -= static_cast<std::size_t>(w);
+    }
+    return true;
+}
+
+int Abre(const char* caminho, int flags, mode_t modo = 0) {
+    int fd;
+    do {
+        fd = ::open(caminho, flags | O_CLOEXEC, modo);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// The narrow separator a locale gives, or `padrao` when it is not one byte.
+char UmByte(const char* s, char padrao) {
+    if (s != nullptr && s[0] != '\0' && s[1] == '\0') return s[0];
+    return padrao;
+}
+
+class PlataformaPosix final : public Plataforma {
+public:
+    bool DiretorioExiste(const std::string& caminho) override {
+        struct stat st;
+        return ::stat(caminho.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    }
+
+    bool ArquivoExiste(const std::string& caminho) override {
+        struct stat st;
+        return ::stat(caminho.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+    }
+
+    bool ApagaArquivo(const std::string& caminho) override {
+        return ::unlink(caminho.c_str()) == 0;
+    }
+
+    bool Acrescenta(const std::string& caminho, std::string_view bytes,
+                    std::string_view prefixoAoCriar) override {
+        bool criado = true;
+        int fd = Abre(caminho.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL, 0666);
+        if (fd < 0 && errno == EEXIST) {
+            criado = false;
+            fd = Abre(caminho.c_str(), O_WRONLY | O_APPEND);
+        }
+        if (fd < 0) return false;
+
+        off_t inicio = criado ? 0 : ::lseek(fd, 0, SEEK_END);
+        bool ok = inicio >= 0;
+        if (ok && criado && !prefixoAoCriar.empty())
+            ok = EscreveTudo(fd, prefixoAoCriar.data(), prefixoAoCriar.size());
+        if (ok) ok = EscreveTudo(fd, bytes.data(), bytes.size());
+        if (!ok && inicio >= 0) {
+            // Leave no half line behind: the next append must start on a clean line.
+            if (::ftruncate(fd, inicio) != 0) { /* nothing more to do */ }
+        }
+        if (::close(fd) != 0) ok = false;
+        if (!ok && criado) ::unlink(caminho.c_str());
+        return ok;
+    }
+
+    bool LeArquivo(const std::string& caminho, std::string& destino) override {
+        destino.clear();
+        int fd = Abre(caminho.c_str(), O_RDONLY);
+        if (fd < 0) return false;
+        struct stat st;
+        bool ok = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
+        std::size_t usado = 0;
+        if (ok) {
+            // One read for the whole file; keep reading if it grew meanwhile.
+            std::size_t capacidade = static_cast<std::size_t>(st.st_size) + 1;
+            if (destino.capacity() < capacidade) destino.reserve(capacidade);
+            destino.resize(destino.capacity());
+            for (;;) {
+                if (usado == destino.size()) destino.resize(destino.size() * 2 + 4096);
+                ssize_t r = ::read(fd, destino.data() + usado, destino.size() - usado);
+                if (r < 0) {
+                    if (errno == EINTR) continue;
+                    ok = false;
+                    break;
+                }
+                if (r == 0) break;
+                usado += static_cast<std::size_t>(r);
+            }
+        }
+        ::close(fd);
+        destino.resize(ok ? usado : 0);
+        return ok;
+    }
+
+    void MostraMensagem(const std::string& texto) override {
+        std::string linha = ConverteParaUtf8(texto);
+        linha.push_back('\n');
+        EscreveTudo(STDERR_FILENO, linha.data(), linha.size());
+    }
+
+    Separadores SeparadoresRegionais() override {
+        // The locale the environment names, read without touching the host's
+        // own locale (no setlocale). Unnamed, "C" or unknown: Brazilian settings.
+        Separadores brasil;
+        const char* nome = nullptr;
+        for (const char* var : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+            const char* v = std::getenv(var);
+            if (v != nullptr && v[0] != '\0') {
+                nome = v;
+                break;
+            }
+        }
+        if (nome == nullptr) return brasil;
+        std::string_view n(nome);
+        if (n == "C" || n == "POSIX" || n.starts_with("C.")) return brasil;
+        locale_t loc = ::newlocale(LC_NUMERIC_MASK, nome, static_cast<locale_t>(0));
+        if (loc == static_cast<locale_t>(0)) return brasil;
+        Separadores s;
+        s.decimal = UmByte(::nl_langinfo_l(RADIXCHAR, loc), ',');
+        s.grupo = UmByte(::nl_langinfo_l(THOUSEP, loc), s.decimal == ',' ? '.' : ',');
+        ::freelocale(loc);
+        return s;
+    }
+};
+
+}  // namespace
+
+Plataforma& DoSistema() {
+    static PlataformaPosix instancia;
+    return instancia;
+}
+
+char SeparadorCaminho() { return '/'; }
+
+std::string CaminhoErroSemExecucao() { return "Erro_VIZorudude.txt"; }
+
+char* AlocaTexto(std::size_t bytes) { return static_cast<char*>(std::malloc(bytes)); }
+
+void LiberaTexto(char* texto) { std::free(texto); }
+
+}  // namespace tavro::plataforma

@@ -1,0 +1,40 @@
+// Test support: a fresh library state in a temporary folder for every test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tavro::teste {
+
+std::string LeArquivo(const std::filesystem::path& p);
+void EscreveArquivo(const std::filesystem::path& p, std::string_view bytes);
+// Lines of a file split at CR LF (the line ends must all be CR LF).
+std::vector<std::string> Linhas(const std::string& bytes);
+
+// Every test gets: the library as just loaded, Brazilian separators, the
+// messages it shows captured in `mensagens`, and a folder with `entrada/`
+// (copies of the bundled code lists) and `saida/`.
+class Ambiente : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::string Saida() const { return (raiz / "saida").string(); }
+    std::string Entrada() const { return (raiz / "entrada").string(); }
+    std::string ArquivoSaida() const { return LeArquivo(raiz / "saida" / "VIZorudude.txt"); }
+    std::string ArquivoErro() const { return LeArquivo(raiz / "saida" / "erro_VIZorudude.txt"); }
+    std::string ArquivoLog() const { return LeArquivo(raiz / "saida" / "log_VIZorudude.txt"); }
+    bool Existe(const char* nome) const { return std::filesystem::exists(raiz / "saida" / nome); }
+    // Starts a run in the folder and expects it to succeed.
+    void Inicia();
+
+    std::filesystem::path raiz;
+
+public:
+    static std::vector<std::string> mensagens;
+};
+
+}  // namespace tavro::teste
