@@ -73,6 +73,36 @@ void Ambiente::TearDown() {
     std::filesystem::remove_all(raiz, ec);
 }
 
+std::size_t Ambiente::TamanhoErro() const { return Existe("erro_VIZorudude.txt") ? ArquivoErro().size() : 0; }
+
+namespace {
+std::vector<std::string> Secao(const std::string& bloco, const std::string& titulo) {
+    std::vector<std::string> r;
+    std::size_t p = bloco.find("\r\n" + titulo + "\r\n");
+    if (p == std::string::npos) return r;
+    p += titulo.size() + 4;
+    while (bloco.compare(p, 3, "\t  ") == 0) {
+        const std::size_t f = bloco.find("\r\n", p);
+        r.push_back(bloco.substr(p + 3, f - p - 3));
+        p = f + 2;
+    }
+    return r;
+}
+}  // namespace
+
+std::vector<std::string> Ambiente::Erros(const std::string& bloco) { return Secao(bloco, "\tErro(s) do Registro:"); }
+
+std::vector<std::string> Ambiente::Observacoes(const std::string& bloco) {
+    return Secao(bloco, "\tObserva\xE7\xE3o do Registro:");
+}
+
+std::string Ambiente::UltimaLinha() const {
+    std::string s = ArquivoSaida();
+    if (s.compare(0, 3, "\xEF\xBB\xBF") == 0) s.erase(0, 3);
+    const auto linhas = Linhas(s);
+    return linhas.empty() ? std::string() : linhas.back();
+}
+
 void Ambiente::Inicia() { ASSERT_EQ(0, Inicia_NF_Paulista(Saida().c_str(), Entrada().c_str())); }
 
 }  // namespace tavro::teste

@@ -31,6 +31,22 @@ protected:
     // Starts a run in the folder and expects it to succeed.
     void Inicia();
 
+    // What a call appended to the error file: take the size before, the text after.
+    std::size_t TamanhoErro() const;
+    std::string ErroDesde(std::size_t tamanho) const { return ArquivoErro().substr(tamanho); }
+    // The messages of a block's error or observation section, without their "\t  ".
+    static std::vector<std::string> Erros(const std::string& bloco);
+    static std::vector<std::string> Observacoes(const std::string& bloco);
+    // Runs `chamada`, expects `resultado`, and returns the errors it reported.
+    template <class F>
+    std::vector<std::string> ErrosDe(std::int32_t resultado, F chamada) {
+        const std::size_t antes = TamanhoErro();
+        EXPECT_EQ(resultado, chamada());
+        return Erros(ErroDesde(antes));
+    }
+    // The last line of the output file.
+    std::string UltimaLinha() const;
+
     std::filesystem::path raiz;
 
 public:
