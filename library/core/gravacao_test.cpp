@@ -29,7 +29,7 @@ public:
         if (!falha.empty() && c.find(falha) != std::string::npos) return false;
         return so.Acrescenta(c, b, p);
     }
-    bool LeArquivo(const std::string& c, std::string& d) override { return so.LeArquivo(c, d); }
+    bool LeArquivo(const std::string& c, plataforma::Buffer& d) override { return so.LeArquivo(c, d); }
     void MostraMensagem(const std::string& t) override { so.MostraMensagem(t); }
     plataforma::Separadores SeparadoresRegionais() override { return {',', '.'}; }
 };

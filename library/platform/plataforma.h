@@ -5,10 +5,30 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace tavro::plataforma {
+
+// A read buffer whose memory is reused from call to call (never zero-filled).
+struct Buffer {
+    std::unique_ptr<char[]> dados;
+    std::size_t capacidade = 0;
+    std::size_t tamanho = 0;
+
+    std::string_view Conteudo() const { return {dados.get(), tamanho}; }
+    // Makes room for at least `n` bytes, keeping the first `tamanho`.
+    void Reserva(std::size_t n) {
+        if (n <= capacidade) return;
+        std::size_t nova = capacidade * 2 > n ? capacidade * 2 : n;
+        auto novos = std::make_unique_for_overwrite<char[]>(nova);
+        if (tamanho > 0) std::memcpy(novos.get(), dados.get(), tamanho);
+        dados = std::move(novos);
+        capacidade = nova;
+    }
+};
 
 struct Separadores {
     char decimal = ',';
@@ -30,9 +50,9 @@ public:
     virtual bool Acrescenta(const std::string& caminho, std::string_view bytes,
                             std::string_view prefixoAoCriar) = 0;
 
-    // Reads the whole file into `destino` (whose memory is reused between
-    // calls). False when the file cannot be opened or read to its end.
-    virtual bool LeArquivo(const std::string& caminho, std::string& destino) = 0;
+    // Reads the whole file into `destino`. False when the file cannot be
+    // opened or read to its end.
+    virtual bool LeArquivo(const std::string& caminho, Buffer& destino) = 0;
 
     // Shows a text (Windows-1252) to the user and returns when it was seen.
     virtual void MostraMensagem(const std::string& texto) = 0;

@@ -85,32 +85,30 @@ public:
         return ok;
     }
 
-    bool LeArquivo(const std::string& caminho, std::string& destino) override {
-        destino.clear();
+    bool LeArquivo(const std::string& caminho, Buffer& destino) override {
+        destino.tamanho = 0;
         int fd = Abre(caminho.c_str(), O_RDONLY);
         if (fd < 0) return false;
         struct stat st;
         bool ok = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
-        std::size_t usado = 0;
         if (ok) {
-            // One read for the whole file; keep reading if it grew meanwhile.
-            std::size_t capacidade = static_cast<std::size_t>(st.st_size) + 1;
-            if (destino.capacity() < capacidade) destino.reserve(capacidade);
-            destino.resize(destino.capacity());
+            // One read for the whole file (one more byte to see the end at
+            // once); keep reading if it grew meanwhile.
+            destino.Reserva(static_cast<std::size_t>(st.st_size) + 1);
             for (;;) {
-                if (usado == destino.size()) destino.resize(destino.size() * 2 + 4096);
-                ssize_t r = ::read(fd, destino.data() + usado, destino.size() - usado);
+                if (destino.tamanho == destino.capacidade) destino.Reserva(destino.capacidade * 2);
+                ssize_t r = ::read(fd, destino.dados.get() + destino.tamanho, destino.capacidade - destino.tamanho);
                 if (r < 0) {
                     if (errno == EINTR) continue;
                     ok = false;
                     break;
                 }
                 if (r == 0) break;
-                usado += static_cast<std::size_t>(r);
+                destino.tamanho += static_cast<std::size_t>(r);
             }
         }
         ::close(fd);
-        destino.resize(ok ? usado : 0);
+        if (!ok) destino.tamanho = 0;
         return ok;
     }
 

@@ -2,39 +2,28 @@
 
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "listas_vetorial.h"
 
 #include "core/estado.h"
 #include "platform/plataforma.h"
 #include "validadores.h"
 
 namespace tavro {
+
+#if TAVRO_BUSCA_X86
+bool BuscaSse2(const char* base, const char* fim, std::string_view valor, std::size_t largura, bool pula);
+bool BuscaAvx2(const char* base, const char* fim, std::string_view valor, std::size_t largura, bool pula);
+#endif
+
 namespace {
 
-constexpr char kFimDados = 26;
-
-// Does the line starting at `inicio` have the key `valor`? `fim` is the end of
-// the buffer; a byte 26 met on the way also ends the data. `valor` holds no
-// CR, LF or byte 26, so a mismatch there is a mismatch anyway.
-bool LinhaTemChave(const char* inicio, const char* fim, std::string_view valor, std::size_t largura) {
-    const std::size_t n = valor.size();
-    if (static_cast<std::size_t>(fim - inicio) < n) return false;
-    if (std::memcmp(inicio, valor.data(), n) != 0) return false;
-    if (n == largura) return true;
-    // A shorter value must be the whole line.
-    if (inicio + n == fim) return true;
-    const char seguinte = inicio[n];
-    return seguinte == '\r' || seguinte == '\n' || seguinte == kFimDados;
-}
-
 // General form, for values the fast scan does not handle (empty, one byte,
-// or holding a line-end byte): walks the lines one by one.
+// or holding a line-end byte) and for processors without a vector scan:
+// walks the lines one by one.
 bool ContemLinhaPorLinha(std::string_view dados, std::string_view valor, std::size_t largura, bool pula) {
     const char* p = dados.data();
     const char* fim = p + dados.size();
-    if (const void* z = std::memchr(p, kFimDados, dados.size())) fim = static_cast<const char*>(z);
+    if (const void* z = std::memchr(p, kFimDeDados, dados.size())) fim = static_cast<const char*>(z);
     bool primeira = true;
     while (p < fim) {
         const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(fim - p)));
@@ -49,64 +38,49 @@ bool ContemLinhaPorLinha(std::string_view dados, std::string_view valor, std::si
     return false;
 }
 
+using Busca = bool (*)(const char*, const char*, std::string_view, std::size_t, bool);
+Busca buscaForcada = nullptr;
+bool forcadaPortavel = false;
+
+#if TAVRO_BUSCA_X86
+Busca MelhorBusca() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") ? BuscaAvx2 : BuscaSse2;
+}
+#endif
+
 }  // namespace
+
+bool ForcaBuscaParaTeste(const char* nome) {
+    buscaForcada = nullptr;
+    forcadaPortavel = nome != nullptr && std::string_view(nome) == "linha";
+    if (nome == nullptr || forcadaPortavel) return true;
+#if TAVRO_BUSCA_X86
+    if (std::string_view(nome) == "sse2") buscaForcada = BuscaSse2;
+    __builtin_cpu_init();
+    if (std::string_view(nome) == "avx2" && __builtin_cpu_supports("avx2")) buscaForcada = BuscaAvx2;
+#endif
+    return buscaForcada != nullptr;
+}
 
 bool ListaContem(std::string_view dados, std::string_view valor, std::size_t largura, bool pula) {
     if (valor.size() > largura) return false;
-    if (valor.size() < 2 || valor.find_first_of(std::string_view("\r\n\x1a", 3)) != std::string_view::npos)
-        return ContemLinhaPorLinha(dados, valor, largura, pula);
-
-    const char* const base = dados.data();
-    const char* const fim = base + dados.size();
-    if (!pula && !dados.empty() && base[0] != kFimDados && LinhaTemChave(base, fim, valor, largura)) return true;
-
-    // One pass that looks at once for byte 26 (end of data) and for a line
-    // start whose first two bytes are those of the value.
-    const char* p = base;
-#if defined(__SSE2__)
-    const __m128i nl = _mm_set1_epi8('\n');
-    const __m128i z = _mm_set1_epi8(kFimDados);
-    const __m128i c0 = _mm_set1_epi8(valor[0]);
-    const __m128i c1 = _mm_set1_epi8(valor[1]);
-    while (fim - p >= 18) {
-        const __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
-        const __m128i b2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2));
-        const __m128i cand = _mm_and_si128(_mm_cmpeq_epi8(b0, nl),
-                                           _mm_and_si128(_mm_cmpeq_epi8(b1, c0), _mm_cmpeq_epi8(b2, c1)));
-        unsigned mCand = static_cast<unsigned>(_mm_movemask_epi8(cand));
-        const unsigned mFim = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(b0, z)));
-        if (mFim != 0) {
-            // Only line starts before the end of the data count.
-            const unsigned posFim = static_cast<unsigned>(__builtin_ctz(mFim));
-            mCand &= posFim == 0 ? 0u : (1u << (posFim - 1)) - 1u;
-            while (mCand != 0) {
-                const unsigned i = static_cast<unsigned>(__builtin_ctz(mCand));
-                if (LinhaTemChave(p + i + 1, fim, valor, largura)) return true;
-                mCand &= mCand - 1;
-            }
-            return false;
-        }
-        while (mCand != 0) {
-            const unsigned i = static_cast<unsigned>(__builtin_ctz(mCand));
-            if (LinhaTemChave(p + i + 1, fim, valor, largura)) return true;
-            mCand &= mCand - 1;
-        }
-        p += 16;
+#if TAVRO_BUSCA_X86
+    if (!forcadaPortavel && valor.size() >= 2 &&
+        valor.find_first_of(std::string_view("\r\n\x1a", 3)) == std::string_view::npos) {
+        static const Busca melhor = MelhorBusca();
+        const Busca busca = buscaForcada != nullptr ? buscaForcada : melhor;
+        return busca(dados.data(), dados.data() + dados.size(), valor, largura, pula);
     }
 #endif
-    for (; p < fim; ++p) {
-        if (*p == kFimDados) return false;
-        if (*p == '\n' && p + 1 < fim && LinhaTemChave(p + 1, fim, valor, largura)) return true;
-    }
-    return false;
+    return ContemLinhaPorLinha(dados, valor, largura, pula);
 }
 
 bool ArquivoDeCodigosContem(const std::string& caminho, std::string_view valor, std::size_t largura, bool pula) {
     if (caminho.empty()) return false;
-    static std::string buffer;  // memory only: emptied by every read
+    static plataforma::Buffer buffer;  // memory only: every call reads the file anew
     if (!plataforma::Atual().LeArquivo(caminho, buffer)) return false;
-    return ListaContem(buffer, valor, largura, pula);
+    return ListaContem(buffer.Conteudo(), valor, largura, pula);
 }
 
 bool CFOPValido(std::string_view v) { return ArquivoDeCodigosContem(Execucao().ArqCFOP, v, 4, true); }

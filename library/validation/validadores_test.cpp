@@ -1,4 +1,6 @@
 // The filters and validators, through the exported functions.
+#include "validadores.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -6,9 +8,8 @@
 #include <string>
 
 #include "core/cp1252.h"
-#include "tavrolib/tavrolib.h"
 #include "listas.h"
-#include "validadores.h"
+#include "tavrolib/tavrolib.h"
 
 using namespace tavro;
 
@@ -31,16 +32,26 @@ std::string Filtra(void (*filtro)(char**, const char*), const char* texto) {
 
 TEST(Filtros, RemoveNumInvalidMantemDigitosVirgulaBarraDoisPontos) {
     const std::pair<const char*, const char*> casos[] = {
-        {"R$ 1.234,56", "1234,56"}, {"-12", "12"}, {"12:30 h", "12:30"}, {"abc", ""}, {"   ", ""},
-        {"", ""}, {nullptr, ""}, {"+1/2", "1/2"}, {"\xE9" "9\t8", "98"},
+        {"R$ 1.234,56", "1234,56"},
+        {"-12", "12"},
+        {"12:30 h", "12:30"},
+        {"abc", ""},
+        {"   ", ""},
+        {"", ""},
+        {nullptr, ""},
+        {"+1/2", "1/2"},
+        {"\xE9"
+         "9\t8",
+         "98"},
     };
-    for (auto [entrada, saida] : casos) EXPECT_EQ(saida, Filtra(RemoveNumInvalid, entrada)) << (entrada ? entrada : "NULL");
+    for (auto [entrada, saida] : casos)
+        EXPECT_EQ(saida, Filtra(RemoveNumInvalid, entrada)) << (entrada ? entrada : "NULL");
 }
 
 TEST(Filtros, RemoveAlfaInvalidTiraControlesExclamacaoEBarra) {
     const std::pair<const char*, const char*> casos[] = {
         {"a|b!c", "abc"}, {"a\tb\rc\nd", "abcd"}, {"S\xE3o Paulo", "S\xE3o Paulo"}, {"   ", "   "},
-        {"", ""}, {nullptr, ""}, {"\x7f\x80\xff", "\x7f\x80\xff"}, {"\x01\x1f x", " x"},
+        {"", ""},         {nullptr, ""},          {"\x7f\x80\xff", "\x7f\x80\xff"}, {"\x01\x1f x", " x"},
     };
     for (auto [entrada, saida] : casos) EXPECT_EQ(saida, Filtra(RemoveAlfaInvalid, entrada));
 }
@@ -74,12 +85,34 @@ TEST(LeInteiroTeste, Regras) {
         const char* texto;
         std::optional<std::int32_t> valor;
     } casos[] = {
-        {" 7", 7},   {"7 ", std::nullopt}, {"+7", 7}, {"-7", -7}, {"0x1F", 31}, {"0X1f", 31}, {"$1F", 31},
-        {"x10", 16}, {"X10", 16}, {"-$1F", std::nullopt}, {"-0x1F", std::nullopt}, {"1F", std::nullopt},
-        {"2147483647", 2147483647}, {"2147483648", std::nullopt}, {"-2147483648", INT32_MIN},
-        {"-2147483649", std::nullopt}, {"", std::nullopt}, {"-", std::nullopt}, {"+", std::nullopt},
-        {"$", std::nullopt}, {"0x", std::nullopt}, {"$FFFFFFFF", -1}, {"$000000FFFFFFFF", -1},
-        {"$1FFFFFFFF", std::nullopt}, {"\t7", std::nullopt}, {"  ", std::nullopt}, {"0", 0}, {"007", 7},
+        {" 7", 7},
+        {"7 ", std::nullopt},
+        {"+7", 7},
+        {"-7", -7},
+        {"0x1F", 31},
+        {"0X1f", 31},
+        {"$1F", 31},
+        {"x10", 16},
+        {"X10", 16},
+        {"-$1F", std::nullopt},
+        {"-0x1F", std::nullopt},
+        {"1F", std::nullopt},
+        {"2147483647", 2147483647},
+        {"2147483648", std::nullopt},
+        {"-2147483648", INT32_MIN},
+        {"-2147483649", std::nullopt},
+        {"", std::nullopt},
+        {"-", std::nullopt},
+        {"+", std::nullopt},
+        {"$", std::nullopt},
+        {"0x", std::nullopt},
+        {"$FFFFFFFF", -1},
+        {"$000000FFFFFFFF", -1},
+        {"$1FFFFFFFF", std::nullopt},
+        {"\t7", std::nullopt},
+        {"  ", std::nullopt},
+        {"0", 0},
+        {"007", 7},
         {"99999999999999999999", std::nullopt},
     };
     for (const auto& c : casos) EXPECT_EQ(c.valor, LeInteiro(c.texto)) << '"' << c.texto << '"';
@@ -87,31 +120,49 @@ TEST(LeInteiroTeste, Regras) {
 
 TEST(Datas, IsVIZorududeDate) {
     const Caso casos[] = {
-        {"29/02/2000", true},  {"29/02/1900", false}, {"31/04/2008", false}, {"00/01/2008", false},
-        {"01/13/2008", false}, {"01/01/0000", false}, {"31/12/9999", true},  {"01/01/0001", true},
-        {"01-02-2008", true},  {"01/02/2008 23:59", true}, {" 1/02/2008", true}, {"1/02/2008", false},
-        {"1 /02/2008", false}, {"$A/01/2008", true},  {"", false}, {"   ", false}, {nullptr, false},
-        {"29/02/2004", true},  {"29/02/2100", false}, {"28/02/2100", true}, {"31/01/2008", true},
-        {"32/01/2008", false}, {"31/12/200", true}, {"01/01/-001", false}, {"10/10", false},
+        {"29/02/2000", true},  {"29/02/1900", false},      {"31/04/2008", false}, {"00/01/2008", false},
+        {"01/13/2008", false}, {"01/01/0000", false},      {"31/12/9999", true},  {"01/01/0001", true},
+        {"01-02-2008", true},  {"01/02/2008 23:59", true}, {" 1/02/2008", true},  {"1/02/2008", false},
+        {"1 /02/2008", false}, {"$A/01/2008", true},       {"", false},           {"   ", false},
+        {nullptr, false},      {"29/02/2004", true},       {"29/02/2100", false}, {"28/02/2100", true},
+        {"31/01/2008", true},  {"32/01/2008", false},      {"31/12/200", true},   {"01/01/-001", false},
+        {"10/10", false},
     };
     for (const auto& c : casos) EXPECT_EQ(c.esperado, IsVIZorududeDate(c.valor) == 1) << (c.valor ? c.valor : "NULL");
 }
 
 TEST(Datas, ValidaDataHora) {
     const Caso casos[] = {
-        {"10/10/2007 10:20:30", true}, {"10/10/2007 24:00:00", true}, {"10/10/2007 24:00:01", false},
-        {"10/10/2007 23:60:00", false}, {"10/10/2007", false}, {"10/10/2007 10:20", false},
-        {"10/10/2007 00:00:00", true}, {"10/10/2007 23:59:59", true}, {"10/10/2007 23:59:60", false},
-        {"31/02/2007 10:00:00", false}, {"10/10/2007T10-20-30xyz", true}, {"", false},
+        {"10/10/2007 10:20:30", true},
+        {"10/10/2007 24:00:00", true},
+        {"10/10/2007 24:00:01", false},
+        {"10/10/2007 23:60:00", false},
+        {"10/10/2007", false},
+        {"10/10/2007 10:20", false},
+        {"10/10/2007 00:00:00", true},
+        {"10/10/2007 23:59:59", true},
+        {"10/10/2007 23:59:60", false},
+        {"31/02/2007 10:00:00", false},
+        {"10/10/2007T10-20-30xyz", true},
+        {"", false},
     };
     for (const auto& c : casos) EXPECT_EQ(c.esperado, ValidaDataHora(c.valor)) << c.valor;
 }
 
 TEST(Identificadores, CPF) {
     const Caso casos[] = {
-        {"529.982.247-25", true}, {"52998224725", true},  {"  529.982.247-25 ", true}, {"52998224726", false},
-        {"00000000000", true},    {"11111111111", true},  {"abc", true},           {"123/456", false},
-        {"5299822472512345", true}, {"", false},          {"   ", false},          {nullptr, false},
+        {"529.982.247-25", true},
+        {"52998224725", true},
+        {"  529.982.247-25 ", true},
+        {"52998224726", false},
+        {"00000000000", true},
+        {"11111111111", true},
+        {"abc", true},
+        {"123/456", false},
+        {"5299822472512345", true},
+        {"", false},
+        {"   ", false},
+        {nullptr, false},
         {"1234567890", false},
     };
     for (const auto& c : casos) EXPECT_EQ(c.esperado, vCPF(c.valor) == 1) << (c.valor ? c.valor : "NULL");
@@ -130,9 +181,17 @@ TEST(Identificadores, CPFCompletesShortNumbersOnTheRight) {
 
 TEST(Identificadores, CNPJ) {
     const Caso casos[] = {
-        {"11222333000181", true},  {"11222333000181 qualquer", true}, {"11.222.333/0001-81", false},
-        {" 11222333000181", false}, {"00000000000000", true}, {"11222333000182", false}, {"", false},
-        {"  ", false}, {nullptr, false}, {"1122233300018", false}, {"+1222333000181", false},
+        {"11222333000181", true},
+        {"11222333000181 qualquer", true},
+        {"11.222.333/0001-81", false},
+        {" 11222333000181", false},
+        {"00000000000000", true},
+        {"11222333000182", false},
+        {"", false},
+        {"  ", false},
+        {nullptr, false},
+        {"1122233300018", false},
+        {"+1222333000181", false},
     };
     for (const auto& c : casos) EXPECT_EQ(c.esperado, vCNPJ(c.valor) == 1) << (c.valor ? c.valor : "NULL");
 }
@@ -172,8 +231,8 @@ TEST(Identificadores, DifferentialAgainstTextbookCheckDigits) {
 
 TEST(Enderecos, UF) {
     const Caso casos[] = {
-        {"SP", true}, {"sp", true}, {"Sp", true}, {" SP ", true}, {"EX", true}, {"XX", false}, {"S", false},
-        {"SPX", false}, {"", false}, {nullptr, false}, {"\tRS\r", true}, {"  ", false},
+        {"SP", true}, {"sp", true},   {"Sp", true}, {" SP ", true},   {"EX", true},     {"XX", false},
+        {"S", false}, {"SPX", false}, {"", false},  {nullptr, false}, {"\tRS\r", true}, {"  ", false},
     };
     for (const auto& c : casos) EXPECT_EQ(c.esperado, vUF(c.valor) == 1) << (c.valor ? c.valor : "NULL");
     for (const char* uf : {"MG", "SP", "RJ", "AL", "AM", "BA", "DF", "MS", "MT", "TO", "AC", "MA", "RO", "RR",
@@ -217,10 +276,10 @@ TEST(Enderecos, CEPForms) {
         const char *cep, *uf;
         bool esperado;
     } casos[] = {
-        {"01000000", "SP", false}, {"01000001", "SP", true}, {"0100001", "SP", false}, {"01310-100", "SP", false},
-        {"69300000", "RR", true},  {"69300000", "AM", false}, {"69400000", "AM", true}, {"70000000", "DF", true},
-        {"70000000", "GO", true},  {"78900000", "RO", true},  {"01310100", "EX", false}, {"", "SP", false},
-        {"   ", "SP", false},      {nullptr, "SP", false},   {"01310100", " SP", false}, {"01310100", nullptr, false},
+        {"01000000", "SP", false}, {"01000001", "SP", true},  {"0100001", "SP", false},   {"01310-100", "SP", false},
+        {"69300000", "RR", true},  {"69300000", "AM", false}, {"69400000", "AM", true},   {"70000000", "DF", true},
+        {"70000000", "GO", true},  {"78900000", "RO", true},  {"01310100", "EX", false},  {"", "SP", false},
+        {"   ", "SP", false},      {nullptr, "SP", false},    {"01310100", " SP", false}, {"01310100", nullptr, false},
         {"00900000", "SP", false},
     };
     for (const auto& c : casos)
@@ -254,7 +313,7 @@ TEST(Enumeracoes, Justificativa) {
         const char *justificativa, *funcao;
         bool esperado;
     } casos[] = {
-        {"", "C", false}, {"  ", "c", false}, {nullptr, "C", false}, {"Erro de digitação", "C", true},
+        {"", "C", false}, {"  ", "c", false}, {nullptr, "C", false},    {"Erro de digitação", "C", true},
         {"", "I", true},  {"", " C", true},   {nullptr, nullptr, true}, {"", "", true},
     };
     for (const auto& c : casos) EXPECT_EQ(c.esperado, vxJust(c.justificativa, c.funcao) == 1);
@@ -271,7 +330,10 @@ TEST(ListasDeCodigos, LineForms) {
         {"found after header", "CFOP\r\n5102 Venda\r\n", "5102", 4, true, true},
         {"LF line ends", "CFOP\n1000\n5102 Venda\n", "5102", 4, true, true},
         {"last line without end", "CFOP\r\n1000\r\n5102", "5102", 4, true, true},
-        {"byte 26 ends the data", "CFOP\r\n1000\r\n\x1a" "5102\r\n", "5102", 4, true, false},
+        {"byte 26 ends the data",
+         "CFOP\r\n1000\r\n\x1a"
+         "5102\r\n",
+         "5102", 4, true, false},
         {"shorter value needs whole line", "CFOP\r\n510\r\n5102\r\n", "510", 4, true, true},
         {"shorter value, longer line", "CFOP\r\n5102\r\n", "510", 4, true, false},
         {"longer value never", "CFOP\r\n5102 \r\n", "5102 ", 4, true, false},
@@ -282,7 +344,10 @@ TEST(ListasDeCodigos, LineForms) {
         {"value with blank", "CFOP\r\n 5102\r\n", " 510", 4, true, true},
         {"no match in the middle of a line", "CFOP\r\n1000 5102\r\n", "5102", 4, true, false},
         {"empty file", "", "5102", 4, true, false},
-        {"26 at the very start", "\x1a" "01012100\r\n", "01012100", 8, false, false},
+        {"26 at the very start",
+         "\x1a"
+         "01012100\r\n",
+         "01012100", 8, false, false},
         {"match just before 26", "x\n01012100\x1a", "01012100", 8, false, true},
         {"value holding LF", "CFOP\r\n51\n2\r\n", "51\n2", 4, true, false},
         {"short line then CR", "CFOP\r\n51\r\n", "51", 4, true, true},
@@ -302,16 +367,65 @@ TEST(ListasDeCodigos, FastScanAgreesWithLineByLineOnTheRealList) {
         return s;
     }();
     ASSERT_GT(dados.size(), 400000u);
-    std::size_t linhas = 0;
-    for (std::size_t i = 0; i < dados.size();) {
-        const std::size_t fim = dados.find('\n', i);
-        const std::string codigo = dados.substr(i, 8);
-        ASSERT_TRUE(ListaContem(dados, codigo, 8, false)) << codigo;
-        ++linhas;
-        if (fim == std::string::npos) break;
+    for (const char* busca : {"linha", "sse2", "avx2"}) {
+        if (!ForcaBuscaParaTeste(busca)) continue;
+        std::size_t linhas = 0;
+        for (std::size_t i = 0; i < dados.size();) {
+            const std::size_t fim = dados.find('\n', i);
+            const std::string codigo = dados.substr(i, 8);
+            ASSERT_TRUE(ListaContem(dados, codigo, 8, false)) << codigo;
+            ++linhas;
+            if (fim == std::string::npos) break;
+            i = fim + 1;
+        }
+        EXPECT_EQ(10504u, linhas);
+        for (const char* ausente : {"00000000", "99999999", "2206009", "220600900", "Outras"})
+            EXPECT_FALSE(ListaContem(dados, ausente, 8, false)) << ausente;
+    }
+    ForcaBuscaParaTeste(nullptr);
+}
+
+// A plain reading of the rule, to compare the vector scan with.
+namespace {
+bool Referencia(const std::string& dados, const std::string& valor, std::size_t largura, bool pula) {
+    const std::string uteis = dados.substr(0, dados.find('\x1a'));
+    std::size_t i = 0;
+    bool primeira = true;
+    while (i < uteis.size()) {
+        std::size_t fim = uteis.find('\n', i);
+        if (fim == std::string::npos) fim = uteis.size();
+        std::string linha = uteis.substr(i, fim - i);
+        linha = linha.substr(0, linha.find('\r'));
+        if (!(primeira && pula) && linha.substr(0, largura) == valor) return true;
+        primeira = false;
         i = fim + 1;
     }
-    EXPECT_EQ(10504u, linhas);
-    for (const char* ausente : {"00000000", "99999999", "2206009", "220600900", "Outras"})
-        EXPECT_FALSE(ListaContem(dados, ausente, 8, false)) << ausente;
+    return false;
+}
+}  // namespace
+
+TEST(ListasDeCodigos, VectorScanAgreesWithThePlainRuleOnRandomFiles) {
+    std::mt19937 g(7);
+    const std::vector<std::string> pedacos = {"22060090", "2206009", "22060091", "220600", "0101", "\r\n",
+                                              "\n",       " desc",   "\x1a",     "\r",     "22",   "x"};
+    const std::vector<std::string> valores = {"22060090", "2206009", "0101", "22", "220600", "2206009 "};
+    for (const char* busca : {"linha", "sse2", "avx2"}) {
+        if (!ForcaBuscaParaTeste(busca)) continue;  // not on this processor
+        for (int caso = 0; caso < 3000; ++caso) {
+            std::string dados;
+            const int n = std::uniform_int_distribution<int>(0, 120)(g);
+            for (int i = 0; i < n; ++i) {
+                const auto& p = pedacos[std::uniform_int_distribution<std::size_t>(0, pedacos.size() - 1)(g)];
+                if (p == "\x1a" && std::uniform_int_distribution<int>(0, 5)(g) != 0) continue;  // keep 26 rare
+                dados += p;
+            }
+            for (const auto& v : valores)
+                for (bool pula : {false, true})
+                    for (std::size_t largura : {4u, 8u})
+                        ASSERT_EQ(Referencia(dados, v, largura, pula), ListaContem(dados, v, largura, pula))
+                            << busca << " caso " << caso << " valor " << v << " largura " << largura << " pula "
+                            << pula;
+        }
+    }
+    ForcaBuscaParaTeste(nullptr);
 }
