@@ -61,7 +61,7 @@ constexpr Verificacao kVerificacoes[] = {
     Regra("-19   CNPJ ou CPF Inválido :: "_w,
           [](const Valores& v) {
               const auto& d = v(kDestinatario);
-              return !CNPJValido(d) && !RemoveNum(d).empty() && !CPFValido(d);
+              return !CNPJValido(d) && TemNumerico(d) && !CPFValido(d);
           },
           kDestinatario),
     Regra("-20   Código de Endereçamento Postal Inválida: "_w,

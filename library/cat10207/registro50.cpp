@@ -41,7 +41,7 @@ constexpr Verificacao kVerificacoes[] = {
     Regra("-4   CNPJ ou CPF Inválido :: "_w,
           [](const Valores& v) {
               const auto& d = v(kTransportador);
-              return !EmBranco(d) && !CNPJValido(d) && !RemoveNum(d).empty() && !CPFValido(d);
+              return !EmBranco(d) && !CNPJValido(d) && TemNumerico(d) && !CPFValido(d);
           },
           kTransportador),
     Regra("-5   NFs de Cancelamento não podem possuir registros 30, 40, 50 e 60"_w,

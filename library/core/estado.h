@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "lista_linhas.h"
+
 namespace tavro {
 
 struct TRegistroStat {
@@ -26,7 +28,7 @@ inline constexpr const char* kTipos[kNumTipos] = {"10", "20", "21", "22", "30", 
 struct EstadoExecucao {
     bool Iniciado = false;
     std::string ArqSaida, ArqErro, ArqLog, ArqCFOP, ArqNCM;
-    std::vector<std::string> ListaErros, ListaRelatorio, ListaObs;
+    ListaLinhas ListaErros, ListaRelatorio, ListaObs;
     std::array<TRegistroStat, kNumTipos> TabRegistros;
     // SomaNFVC: sum of the accepted CAT 98/07 invoice totals, kept as a whole
     // number of cents so that adding thousands of totals never drifts.

@@ -83,9 +83,9 @@ void Finaliza() {
     auto& ex = Execucao();
     if (ex.Iniciado) {
         GravaLog();
-        ex.ListaErros = {};
-        ex.ListaRelatorio = {};
-        ex.ListaObs = {};
+        ex.ListaErros.Libera();
+        ex.ListaRelatorio.Libera();
+        ex.ListaObs.Libera();
         ex.SomaNFVCCentavos = 0;
     }
     ex.Iniciado = false;

@@ -21,11 +21,11 @@ void Linha(std::string& bloco, std::string_view texto) {
     bloco.append(kFimLinha);
 }
 
-void Secao(std::string& bloco, std::string_view titulo, const std::vector<std::string>& itens) {
+void Secao(std::string& bloco, std::string_view titulo, const ListaLinhas& itens) {
     if (itens.empty()) return;
     bloco.append(kFimLinha);
     Linha(bloco, titulo);
-    for (const auto& item : itens) {
+    for (std::string_view item : itens) {
         bloco.append("\t  ");
         Linha(bloco, item);
     }
@@ -36,12 +36,14 @@ void Acrescenta(const std::string& caminho, std::string_view bytes, std::string_
         MostraMensagem(std::string("Erro ao tentar escrever no arquivo ") + caminho);
 }
 
-// A block of the error file: blank line, report, errors, observations.
-std::string Bloco(bool comErros) {
+// A block of the error file: blank line, report, errors, observations. The
+// buffer is reused from record to record.
+const std::string& Bloco(bool comErros) {
     const auto& ex = Execucao();
-    std::string bloco;
+    static std::string bloco;
+    bloco.clear();
     bloco.append(kFimLinha);
-    for (const auto& linha : ex.ListaRelatorio) Linha(bloco, linha);
+    for (std::string_view linha : ex.ListaRelatorio) Linha(bloco, linha);
     if (comErros) Secao(bloco, "\tErro(s) do Registro:", ex.ListaErros);
     Secao(bloco, "\tObservação do Registro:"_w, ex.ListaObs);
     return bloco;
@@ -53,7 +55,8 @@ std::string Percentual(double valor) { return FormataNumero(valor, 2, true); }
 
 void GravaSaida(std::string_view linha) {
     auto& ex = Execucao();
-    std::string bytes;
+    static std::string bytes;
+    bytes.clear();
     AcrescentaUtf8(linha, bytes);
     bytes.append(kFimLinha);
     Acrescenta(ex.ArqSaida, bytes, kMarcaUtf8);

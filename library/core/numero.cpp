@@ -13,19 +13,6 @@ std::optional<plataforma::Separadores> separadoresForcados;
 
 constexpr bool EhDigito(char c) { return c >= '0' && c <= '9'; }
 
-// Adds one unit in the last place of a string of decimal digits; returns
-// true when the carry went past the first digit.
-bool IncrementaDigitos(std::string& digitos) {
-    for (std::size_t i = digitos.size(); i-- > 0;) {
-        if (digitos[i] != '9') {
-            ++digitos[i];
-            return false;
-        }
-        digitos[i] = '0';
-    }
-    return true;
-}
-
 }  // namespace
 
 plataforma::Separadores SeparadoresAtuais() {
@@ -78,63 +65,61 @@ std::optional<double> LeNumero(std::string_view texto) {
 std::string FormataNumero(double valor, int casas, bool agrupaMilhares) {
     if (!std::isfinite(valor)) valor = 0;
     if (casas < 0) casas = 0;
+    if (casas > 30) casas = 30;
     const bool negativo = std::signbit(valor);
     const double absoluto = std::fabs(valor);
 
     // 18 significant digits, rounded to nearest: d.ddddddddddddddddde±x
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, absoluto, std::chars_format::scientific, 17);
-    std::string_view cientifico(buf, static_cast<std::size_t>(res.ptr - buf));
-    std::string significativos;
-    significativos.reserve(18);
-    std::size_t e = 0;
-    for (; e < cientifico.size() && cientifico[e] != 'e'; ++e)
-        if (EhDigito(cientifico[e])) significativos.push_back(cientifico[e]);
+    char cientifico[40];
+    const auto res = std::to_chars(cientifico, cientifico + sizeof cientifico, absoluto,
+                                   std::chars_format::scientific, 17);
+    char sig[18];
+    int nsig = 0;
+    const char* e = cientifico;
+    for (; e < res.ptr && *e != 'e'; ++e)
+        if (EhDigito(*e)) sig[nsig++] = *e;
     int expoente = 0;
-    std::from_chars(cientifico.data() + e + 1 + (cientifico[e + 1] == '+' ? 1 : 0),
-                    cientifico.data() + cientifico.size(), expoente);
+    if (e < res.ptr) std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), res.ptr, expoente);
 
-    // Place the point: the value is 0.<significativos> times 10^(expoente+1).
-    const int digitosInteiros = absoluto == 0 ? 1 : expoente + 1;
-    std::string inteiros, fracao;
-    if (absoluto == 0) {
-        inteiros = "0";
-    } else if (digitosInteiros <= 0) {
-        inteiros = "0";
-        fracao.assign(static_cast<std::size_t>(-digitosInteiros), '0');
-        fracao += significativos;
-    } else if (static_cast<std::size_t>(digitosInteiros) >= significativos.size()) {
-        inteiros = significativos;
-        inteiros.append(static_cast<std::size_t>(digitosInteiros) - significativos.size(), '0');
-    } else {
-        inteiros = significativos.substr(0, static_cast<std::size_t>(digitosInteiros));
-        fracao = significativos.substr(static_cast<std::size_t>(digitosInteiros));
+    // Digits of the value with the point after `inteiros` of them: the value is
+    // 0.<sig> times 10^(expoente+1); below 1 it gets leading zeros instead.
+    const int inteiros = absoluto == 0 ? 0 : expoente + 1;
+    const int zerosFrente = inteiros < 0 ? -inteiros : 0;
+    const int nInt = inteiros > 0 ? inteiros : 0;
+    // digito(k): the k-th digit from the point (k < nInt: integer part).
+    auto digito = [&](int k) -> char {
+        const int i = k - zerosFrente;  // index into sig
+        if (absoluto == 0 || i < 0 || i >= nsig) return '0';
+        return sig[i];
+    };
+    // Kept: nInt integer digits and `casas` decimals, plus one leading digit for a carry.
+    std::string d(static_cast<std::size_t>(nInt + casas + 1), '0');
+    for (int k = 0; k < nInt + casas; ++k) d[static_cast<std::size_t>(k + 1)] = digito(k);
+    if (digito(nInt + casas) >= '5') {  // half away from zero at the last decimal kept
+        for (std::size_t i = d.size(); i-- > 0;) {
+            if (d[i] != '9') {
+                ++d[i];
+                break;
+            }
+            d[i] = '0';
+        }
     }
-
-    // Cut after the last decimal kept; round half away from zero.
-    const std::size_t manter = static_cast<std::size_t>(casas);
-    const bool arredondaParaCima = fracao.size() > manter && fracao[manter] >= '5';
-    fracao.resize(manter, '0');
-    if (arredondaParaCima) {
-        std::string tudo = inteiros + fracao;
-        if (IncrementaDigitos(tudo)) tudo.insert(tudo.begin(), '1');
-        inteiros = tudo.substr(0, tudo.size() - manter);
-        fracao = tudo.substr(tudo.size() - manter);
-    }
-    const std::size_t primeiro = inteiros.find_first_not_of('0');
-    inteiros = primeiro == std::string::npos ? "0" : inteiros.substr(primeiro);
+    const std::size_t fimInteiros = static_cast<std::size_t>(nInt + 1);
+    std::size_t primeiro = 0;
+    while (primeiro + 1 < fimInteiros && d[primeiro] == '0') ++primeiro;
 
     const auto sep = SeparadoresAtuais();
     std::string saida;
-    const bool zero = inteiros == "0" && fracao.find_first_not_of('0') == std::string::npos;
+    saida.reserve(d.size() + d.size() / 3 + 3);
+    const bool zero = d.find_first_not_of('0') == std::string::npos;
     if (negativo && !zero) saida.push_back('-');
-    for (std::size_t i = 0; i < inteiros.size(); ++i) {
-        if (agrupaMilhares && i > 0 && (inteiros.size() - i) % 3 == 0) saida.push_back(sep.grupo);
-        saida.push_back(inteiros[i]);
+    for (std::size_t i = primeiro; i < fimInteiros; ++i) {
+        if (agrupaMilhares && i > primeiro && (fimInteiros - i) % 3 == 0) saida.push_back(sep.grupo);
+        saida.push_back(d[i]);
     }
     if (casas > 0) {
         saida.push_back(sep.decimal);
-        saida += fracao;
+        saida.append(d, fimInteiros, std::string::npos);
     }
     return saida;
 }

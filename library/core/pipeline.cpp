@@ -18,50 +18,52 @@ void AcrescentaRotulo(std::string& s, const Campo& c) {
 }
 
 // Cuts to the maximum (with its observation) and adds the report line.
-std::string Finaliza(std::string_view recebido, std::string ajustado, const Campo& c) {
+void Finaliza(std::string_view recebido, std::string& ajustado, const Campo& c) {
     auto& ex = Execucao();
     const std::size_t maximo = c.maximo > 0 ? static_cast<std::size_t>(c.maximo) : 0;
     if (ajustado.size() > maximo) {
-        std::string obs;
+        std::string& obs = ex.ListaObs.Abre();
         AcrescentaRotulo(obs, c);
         obs += "\tQuantidade de caracteres maior que o permitido - Permitido: ";
         obs += std::to_string(c.maximo);
         obs += "; Passados: ";
         obs += std::to_string(ajustado.size());
-        ex.ListaObs.push_back(std::move(obs));
+        ex.ListaObs.Fecha();
         ajustado.resize(maximo);
     }
-    std::string linha;
-    linha.reserve(c.rotulo.size() + recebido.size() + ajustado.size() + 48);
+    std::string& linha = ex.ListaRelatorio.Abre();
     linha.push_back('\t');
     AcrescentaRotulo(linha, c);
     linha.push_back('\t');
     linha.append(recebido);
     linha.append(" -> ");
     linha.append(ajustado);
-    ex.ListaRelatorio.push_back(std::move(linha));
-    return ajustado;
+    ex.ListaRelatorio.Fecha();
 }
 
-std::int32_t Executa(const DefRegistro& def, std::span<const std::string_view> argumentos) {
+std::int32_t Executa(const DefRegistro& def, std::initializer_list<const char*> argumentos) {
     if (!VerificaInicio(def.tipo)) return -1;
     auto& ex = Execucao();
-    ex.ListaRelatorio.push_back(std::string("REGISTRO ").append(def.tipo));
+    ex.ListaRelatorio.Abre().append("REGISTRO ").append(def.tipo);
+    ex.ListaRelatorio.Fecha();
 
     std::vector<std::string> calculados;
-    std::vector<std::string_view> recebidos(argumentos.begin(), argumentos.end());
-    if (def.calculaValores != nullptr) {
-        calculados = def.calculaValores();
-        recebidos.assign(calculados.begin(), calculados.end());
-    }
-    std::vector<std::string> ajustados;
-    ajustados.reserve(def.campos.size());
+    if (def.calculaValores != nullptr) calculados = def.calculaValores();
+    auto recebido = [&](std::size_t i) -> std::string_view {
+        if (def.calculaValores != nullptr) return i < calculados.size() ? calculados[i] : std::string_view();
+        return i < argumentos.size() ? Texto(argumentos.begin()[i]) : std::string_view();
+    };
+    // The adjusted values live in strings reused from record to record.
+    static std::vector<std::string> ajustados;
+    if (ajustados.size() < def.campos.size()) ajustados.resize(def.campos.size());
     for (std::size_t i = 0; i < def.campos.size(); ++i) {
-        const std::string_view v = i < recebidos.size() ? recebidos[i] : std::string_view();
         const Campo& c = def.campos[i];
-        ajustados.push_back(c.especie == Especie::Texto ? AjustaTexto(v, c) : AjustaNumero(v, c));
+        if (c.especie == Especie::Texto)
+            AjustaTexto(recebido(i), c, ajustados[i]);
+        else
+            AjustaNumero(recebido(i), c, ajustados[i]);
     }
-    const Valores valores(std::move(ajustados));
+    const Valores valores(ajustados, def.campos.size());
 
     const int indice = IndiceRegistro(def.tipo);
     if (HaRegistroPosterior(indice + 1))
@@ -70,12 +72,13 @@ std::int32_t Executa(const DefRegistro& def, std::span<const std::string_view> a
     for (const Verificacao& v : def.verificacoes) {
         if (v.tipo == Verificacao::Tipo::NaoPreenchidos) {
             for (std::size_t i = 0; i < def.campos.size(); ++i)
-                if (!def.campos[i].naoPreenchido.empty() && EmBranco(valores.Todos()[i]))
+                if (!def.campos[i].naoPreenchido.empty() && EmBranco(valores[i]))
                     ex.ListaErros.emplace_back(def.campos[i].naoPreenchido);
         } else if (v.falha(valores)) {
-            std::string msg(v.mensagem);
-            if (v.campoValor > 0) msg += valores(v.campoValor);
-            ex.ListaErros.push_back(std::move(msg));
+            std::string& msg = ex.ListaErros.Abre();
+            msg.append(v.mensagem);
+            if (v.campoValor > 0) msg.append(valores(v.campoValor));
+            ex.ListaErros.Fecha();
         }
     }
 
@@ -85,10 +88,11 @@ std::int32_t Executa(const DefRegistro& def, std::span<const std::string_view> a
 
     std::int32_t resultado = -1;
     if (ex.ListaErros.empty()) {
-        std::string linha(def.tipo);
-        for (const auto& v : valores.Todos()) {
+        static std::string linha;
+        linha.assign(def.tipo);
+        for (std::size_t i = 0; i < valores.size(); ++i) {
             linha.push_back('|');
-            linha.append(v);
+            linha.append(valores[i]);
         }
         GravaSaida(linha);
         ++stat.OK;
@@ -104,16 +108,17 @@ std::int32_t Executa(const DefRegistro& def, std::span<const std::string_view> a
 
 }  // namespace
 
-std::string AjustaTexto(std::string_view recebido, const Campo& campo) {
-    return Finaliza(recebido, RemoveAlfa(SemBrancosEsquerda(recebido)), campo);
+void AjustaTexto(std::string_view recebido, const Campo& campo, std::string& ajustado) {
+    RemoveAlfa(SemBrancosEsquerda(recebido), ajustado);
+    Finaliza(recebido, ajustado, campo);
 }
 
-std::string AjustaNumero(std::string_view recebido, const Campo& campo) {
-    std::string filtrado = RemoveNum(recebido);
+void AjustaNumero(std::string_view recebido, const Campo& campo, std::string& ajustado) {
+    RemoveNum(recebido, ajustado);
     if (campo.decimais == 2 || campo.decimais == 3 || campo.decimais == 4) {
-        if (const auto n = LeNumero(filtrado)) filtrado = FormataNumero(*n, campo.decimais);
+        if (const auto n = LeNumero(ajustado)) ajustado = FormataNumero(*n, campo.decimais);
     }
-    return Finaliza(recebido, std::move(filtrado), campo);
+    Finaliza(recebido, ajustado, campo);
 }
 
 bool HaRegistroPosterior(int primeiro) {
@@ -125,10 +130,7 @@ bool HaRegistroPosterior(int primeiro) {
 
 std::int32_t ExportaRegistro(const DefRegistro& def, std::initializer_list<const char*> argumentos) {
     try {
-        std::vector<std::string_view> textos;
-        textos.reserve(argumentos.size());
-        for (const char* a : argumentos) textos.push_back(tavro::Texto(a));
-        return Executa(def, textos);
+        return Executa(def, argumentos);
     } catch (...) {
         // Out of memory half way: the next record must start with empty lists.
         EsvaziaListas();

@@ -36,12 +36,14 @@ constexpr Campo CampoNumero(std::string_view rotulo, int largura, int maximo, in
 // The adjusted values of a record, numbered from 1 as in the layouts.
 class Valores {
 public:
-    explicit Valores(std::vector<std::string> v) : v_(std::move(v)) {}
+    Valores(const std::vector<std::string>& v, std::size_t n) : v_(v), n_(n) {}
     const std::string& operator()(int campo) const { return v_[static_cast<std::size_t>(campo - 1)]; }
-    const std::vector<std::string>& Todos() const { return v_; }
+    std::size_t size() const { return n_; }
+    const std::string& operator[](std::size_t i) const { return v_[i]; }
 
 private:
-    std::vector<std::string> v_;
+    const std::vector<std::string>& v_;
+    std::size_t n_;
 };
 
 // One check of a record. `NaoPreenchidos` adds the not-filled message of every
@@ -74,10 +76,10 @@ struct DefRegistro {
 // Runs the pipeline and returns 0 (accepted) or -1. Never throws.
 std::int32_t ExportaRegistro(const DefRegistro& def, std::initializer_list<const char*> argumentos);
 
-// The field normalisers: they add the report line (and the over-long
-// observation) to the run's lists and return the adjusted value.
-std::string AjustaTexto(std::string_view recebido, const Campo& campo);
-std::string AjustaNumero(std::string_view recebido, const Campo& campo);
+// The field normalisers: they put the adjusted value in `ajustado` and add
+// the report line (and the over-long observation) to the run's lists.
+void AjustaTexto(std::string_view recebido, const Campo& campo, std::string& ajustado);
+void AjustaNumero(std::string_view recebido, const Campo& campo, std::string& ajustado);
 
 // True when a type from index `primeiro` on already has an accepted record.
 bool HaRegistroPosterior(int primeiro);

@@ -26,7 +26,7 @@ constexpr Verificacao kVerificacoes[] = {
     Regra("-1   Só deve haver 1(um) Registro10 no arquivo da NF :: Função Registro10 chamada mais de 1(uma) vez"_w,
           [](const Valores&) { return Aceitos("10") > 0; }),
     kNaoPreenchidos,
-    Regra("-6   CNPJ Inválido :: "_w, [](const Valores& v) { return !CNPJValido(v(kCNPJ)) && !RemoveNum(v(kCNPJ)).empty(); },
+    Regra("-6   CNPJ Inválido :: "_w, [](const Valores& v) { return !CNPJValido(v(kCNPJ)) && TemNumerico(v(kCNPJ)); },
           kCNPJ),
     Regra("-7   Data Inicial Inválida (DD/MM/AAAA) :: "_w, [](const Valores& v) { return !DataValida(v(kInicio)); },
           kInicio),

@@ -23,7 +23,7 @@ void VerificaObrigatorios() {
         if (!r.Obrigatorio || r.OK != 0) continue;
         std::string msg = "-" + std::to_string(i + 1) + " Registro" + r.Nome;
         msg += " obrigatório :: O arquivo deve conter pelo menos 1 registro deste tipo"_w;
-        ex.ListaErros.push_back(std::move(msg));
+        ex.ListaErros.push_back(msg);
         GravaErros();
     }
 }

@@ -17,7 +17,10 @@
 namespace tavro::plataforma {
 namespace {
 
-bool EscreveTudo(int fd, const char* p, std::size_t n) {
+// Writes all of `bytes`, adding to `escritos` what reached the file.
+bool EscreveTudo(int fd, std::string_view bytes, std::size_t& escritos) {
+    const char* p = bytes.data();
+    std::size_t n = bytes.size();
     while (n > 0) {
         ssize_t w = ::write(fd, p, n);
         if (w < 0) {
@@ -27,6 +30,7 @@ bool EscreveTudo(int fd, const char* p, std::size_t n) {
         if (w == 0) return false;
         p += w;
         n -= static_cast<std::size_t>(w);
+        escritos += static_cast<std::size_t>(w);
     }
     return true;
 }
@@ -63,22 +67,30 @@ public:
 
     bool Acrescenta(const std::string& caminho, std::string_view bytes,
                     std::string_view prefixoAoCriar) override {
-        bool criado = true;
-        int fd = Abre(caminho.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL, 0666);
-        if (fd < 0 && errno == EEXIST) {
-            criado = false;
-            fd = Abre(caminho.c_str(), O_WRONLY | O_APPEND);
+        // The usual case, a file that exists, costs one open; only a missing
+        // file is created (exclusively, so that its prefix is written once).
+        bool criado = false;
+        int fd = Abre(caminho.c_str(), O_WRONLY | O_APPEND);
+        if (fd < 0 && errno == ENOENT) {
+            fd = Abre(caminho.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL, 0666);
+            if (fd >= 0)
+                criado = true;
+            else if (errno == EEXIST)  // created meanwhile by someone else
+                fd = Abre(caminho.c_str(), O_WRONLY | O_APPEND);
         }
         if (fd < 0) return false;
 
-        off_t inicio = criado ? 0 : ::lseek(fd, 0, SEEK_END);
-        bool ok = inicio >= 0;
-        if (ok && criado && !prefixoAoCriar.empty())
-            ok = EscreveTudo(fd, prefixoAoCriar.data(), prefixoAoCriar.size());
-        if (ok) ok = EscreveTudo(fd, bytes.data(), bytes.size());
-        if (!ok && inicio >= 0) {
+        std::size_t escritos = 0;
+        bool ok = true;
+        if (criado && !prefixoAoCriar.empty()) ok = EscreveTudo(fd, prefixoAoCriar, escritos);
+        if (ok) ok = EscreveTudo(fd, bytes, escritos);
+        if (!ok && escritos > 0) {
             // Leave no half line behind: the next append must start on a clean line.
-            if (::ftruncate(fd, inicio) != 0) { /* nothing more to do */ }
+            struct stat st;
+            if (::fstat(fd, &st) == 0 && static_cast<std::size_t>(st.st_size) >= escritos &&
+                ::ftruncate(fd, st.st_size - static_cast<off_t>(escritos)) != 0) {
+                // nothing more can be done
+            }
         }
         if (::close(fd) != 0) ok = false;
         if (!ok && criado) ::unlink(caminho.c_str());
@@ -115,7 +127,8 @@ public:
     void MostraMensagem(const std::string& texto) override {
         std::string linha = ConverteParaUtf8(texto);
         linha.push_back('\n');
-        EscreveTudo(STDERR_FILENO, linha.data(), linha.size());
+        std::size_t escritos = 0;
+        EscreveTudo(STDERR_FILENO, linha, escritos);
     }
 
     Separadores SeparadoresRegionais() override {

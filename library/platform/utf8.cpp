@@ -74,7 +74,13 @@ bool ConverteDeUtf8(std::string_view texto, std::string& destino, std::size_t* p
 }
 
 void AcrescentaUtf8(std::string_view texto, std::string& destino) {
-    destino.reserve(destino.size() + texto.size() + texto.size() / 4);
+    // Most lines are plain ASCII: copy runs of it whole.
+    std::size_t ascii = 0;
+    while (ascii < texto.size() && static_cast<unsigned char>(texto[ascii]) < 0x80) ++ascii;
+    destino.append(texto.substr(0, ascii));
+    texto.remove_prefix(ascii);
+    if (texto.empty()) return;
+    destino.reserve(destino.size() + texto.size() + texto.size() / 2);
     for (unsigned char c : texto) {
         if (c < 0x80) {
             destino.push_back(static_cast<char>(c));

@@ -12,6 +12,11 @@ namespace tavro {
 // Filters.
 std::string RemoveAlfa(std::string_view texto);  // drops bytes 0-31, "!" and "|"
 std::string RemoveNum(std::string_view texto);   // keeps digits, ",", "/" and ":"
+// The same into `destino`, whose memory is reused.
+void RemoveAlfa(std::string_view texto, std::string& destino);
+void RemoveNum(std::string_view texto, std::string& destino);
+// Whether RemoveNum would keep anything.
+bool TemNumerico(std::string_view texto);
 
 // A piece of text as a signed 32-bit integer: leading spaces, then either a
 // hexadecimal number ("$", "x", "X", "0x" or "0X", at most eight significant
