@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -62,6 +64,80 @@ std::optional<double> LeNumero(std::string_view texto) {
     return valor;
 }
 
+bool SignificativosExatos(double absoluto, Significativos& s) {
+    if (!(absoluto > 0)) return false;
+    int e2 = 0;
+    const double fracao = std::frexp(absoluto, &e2);
+    const auto m = static_cast<std::uint64_t>(std::ldexp(fracao, 53));  // absoluto = m * 2^(e2-53), exactly
+    const int e = e2 - 53;
+    if (e > 10 || e < -60) return false;
+    const int s2 = e < 0 ? -e : 0;
+    const std::uint64_t inteiro = e >= 0 ? m << e : m >> s2;
+    const std::uint64_t mascara = s2 == 0 ? 0 : (std::uint64_t{1} << s2) - 1;
+    std::uint64_t resto = e >= 0 ? 0 : m & mascara;
+
+    // Up to 19 significant digits: the integer part, then the fraction's.
+    char d[40];
+    int n = 0, expoente = -1;
+    if (inteiro > 0) {
+        char t[24];
+        int k = 0;
+        for (std::uint64_t q = inteiro; q > 0; q /= 10) t[k++] = static_cast<char>('0' + q % 10);
+        expoente = k - 1;
+        while (k > 0) d[n++] = t[--k];
+    }
+    // Digits beyond the 19th of the integer part are not needed: only
+    // whether any of them is non-zero.
+    bool restoNaoZero = false;
+    if (n > 19) {
+        for (int i = 19; i < n; ++i) restoNaoZero = restoNaoZero || d[i] != '0';
+        n = 19;
+    }
+    while (n < 19 && (resto != 0 || n == 0)) {
+        resto *= 10;
+        const int digito = static_cast<int>(resto >> s2);
+        resto &= mascara;
+        if (n == 0 && digito == 0) {
+            --expoente;  // a leading zero of a value below 1
+            continue;
+        }
+        d[n++] = static_cast<char>('0' + digito);
+    }
+    restoNaoZero = restoNaoZero || resto != 0;
+    while (n < 19) d[n++] = '0';
+
+    // Round to 18 digits: to nearest, ties to even.
+    const int decimo9 = d[18] - '0';
+    const bool sobe = decimo9 > 5 || (decimo9 == 5 && (restoNaoZero || (d[17] - '0') % 2 == 1));
+    if (sobe) {
+        int i = 17;
+        while (i >= 0 && d[i] == '9') d[i--] = '0';
+        if (i >= 0) {
+            ++d[i];
+        } else {
+            d[0] = '1';
+            ++expoente;
+        }
+    }
+    std::memcpy(s.digitos, d, 18);
+    s.expoente = expoente;
+    return true;
+}
+
+void SignificativosGerais(double absoluto, Significativos& s) {
+    // d.ddddddddddddddddde±x
+    char cientifico[40];
+    const auto res =
+        std::to_chars(cientifico, cientifico + sizeof cientifico, absoluto, std::chars_format::scientific, 17);
+    int n = 0;
+    const char* e = cientifico;
+    for (; e < res.ptr && *e != 'e'; ++e)
+        if (EhDigito(*e) && n < 18) s.digitos[n++] = *e;
+    while (n < 18) s.digitos[n++] = '0';
+    s.expoente = 0;
+    if (e < res.ptr) std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), res.ptr, s.expoente);
+}
+
 std::string FormataNumero(double valor, int casas, bool agrupaMilhares) {
     if (!std::isfinite(valor)) valor = 0;
     if (casas < 0) casas = 0;
@@ -69,17 +145,12 @@ std::string FormataNumero(double valor, int casas, bool agrupaMilhares) {
     const bool negativo = std::signbit(valor);
     const double absoluto = std::fabs(valor);
 
-    // 18 significant digits, rounded to nearest: d.ddddddddddddddddde±x
-    char cientifico[40];
-    const auto res = std::to_chars(cientifico, cientifico + sizeof cientifico, absoluto,
-                                   std::chars_format::scientific, 17);
-    char sig[18];
-    int nsig = 0;
-    const char* e = cientifico;
-    for (; e < res.ptr && *e != 'e'; ++e)
-        if (EhDigito(*e)) sig[nsig++] = *e;
-    int expoente = 0;
-    if (e < res.ptr) std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), res.ptr, expoente);
+    // 18 significant digits, rounded to nearest.
+    Significativos s{};
+    if (absoluto != 0 && !SignificativosExatos(absoluto, s)) SignificativosGerais(absoluto, s);
+    const char* sig = s.digitos;
+    const int nsig = 18;
+    const int expoente = s.expoente;
 
     // Digits of the value with the point after `inteiros` of them: the value is
     // 0.<sig> times 10^(expoente+1); below 1 it gets leading zeros instead.

@@ -30,6 +30,17 @@ std::optional<double> LeNumero(std::string_view texto);
 // exponent form.
 std::string FormataNumero(double valor, int casas, bool agrupaMilhares = false);
 
+// The 18 significant digits of |valor| (rounded to nearest, ties to even) and
+// the decimal exponent of the first: what formatting starts from. The exact
+// integer method covers the values amounts take; the general one, through
+// std::to_chars, every double. Both exposed for the test that compares them.
+struct Significativos {
+    char digitos[18];
+    int expoente;
+};
+bool SignificativosExatos(double absoluto, Significativos& s);
+void SignificativosGerais(double absoluto, Significativos& s);
+
 // Rounds to four decimals, half to even, as a fixed-point amount.
 double ArredondaQuatroCasas(double valor);
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "numero.h"
 
@@ -86,4 +87,29 @@ TEST(Numero, RoundsToFourDecimalsHalfToEven) {
     EXPECT_DOUBLE_EQ(16.6667, ArredondaQuatroCasas(100.0 / 6));
     EXPECT_DOUBLE_EQ(3.125, ArredondaQuatroCasas(3.125));
     EXPECT_DOUBLE_EQ(0.0002, ArredondaQuatroCasas(0.00025));
+}
+
+TEST(Numero, ExactDigitsAgreeWithTheGeneralMethod) {
+    // Random doubles over the range amounts take, and decimal-looking ones
+    // (cents, thousandths) where ties and long runs of 9s appear.
+    std::mt19937_64 g(42);
+    std::uniform_real_distribution<double> expoente(-8, 18);
+    int exatos = 0;
+    for (int i = 0; i < 200000; ++i) {
+        double v;
+        if (i % 3 == 0)
+            v = std::pow(10.0, expoente(g));
+        else if (i % 3 == 1)
+            v = static_cast<double>(g() % 100000000) / 100.0;
+        else
+            v = static_cast<double>(g() % 10000000) / 1000.0 + 0.0005;
+        if (v == 0) continue;
+        Significativos a{}, b{};
+        if (!SignificativosExatos(v, a)) continue;
+        ++exatos;
+        SignificativosGerais(v, b);
+        ASSERT_EQ(std::string(b.digitos, 18), std::string(a.digitos, 18)) << v;
+        ASSERT_EQ(b.expoente, a.expoente) << v;
+    }
+    EXPECT_GT(exatos, 150000);
 }

@@ -74,27 +74,28 @@ bool ConverteDeUtf8(std::string_view texto, std::string& destino, std::size_t* p
 }
 
 void AcrescentaUtf8(std::string_view texto, std::string& destino) {
-    // Most lines are plain ASCII: copy runs of it whole.
-    std::size_t ascii = 0;
-    while (ascii < texto.size() && static_cast<unsigned char>(texto[ascii]) < 0x80) ++ascii;
-    destino.append(texto.substr(0, ascii));
-    texto.remove_prefix(ascii);
-    if (texto.empty()) return;
-    destino.reserve(destino.size() + texto.size() + texto.size() / 2);
-    for (unsigned char c : texto) {
-        if (c < 0x80) {
-            destino.push_back(static_cast<char>(c));
-            continue;
-        }
-        std::uint32_t cp = c < 0xA0 ? kFaixa80a9F[c - 0x80] : c;
+    destino.reserve(destino.size() + texto.size() + 16);
+    std::size_t i = 0;
+    while (i < texto.size()) {
+        // A run of ASCII goes across whole.
+        std::size_t j = i;
+        while (j < texto.size() && static_cast<unsigned char>(texto[j]) < 0x80) ++j;
+        destino.append(texto.data() + i, j - i);
+        if (j == texto.size()) break;
+        const unsigned char c = static_cast<unsigned char>(texto[j]);
+        const std::uint32_t cp = c < 0xA0 ? kFaixa80a9F[c - 0x80] : c;
+        char b[3];
         if (cp < 0x800) {
-            destino.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-            destino.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+            b[0] = static_cast<char>(0xC0 | (cp >> 6));
+            b[1] = static_cast<char>(0x80 | (cp & 0x3F));
+            destino.append(b, 2);
         } else {
-            destino.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-            destino.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            destino.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+            b[0] = static_cast<char>(0xE0 | (cp >> 12));
+            b[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            b[2] = static_cast<char>(0x80 | (cp & 0x3F));
+            destino.append(b, 3);
         }
+        i = j + 1;
     }
 }
 

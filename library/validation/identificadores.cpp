@@ -13,15 +13,15 @@ int DigitoVerificador(int soma) {
     return r < 2 ? 0 : 11 - r;
 }
 
-// The first `n` characters, completed with "0" at their end, each read as one digit.
+// The first `n` characters, completed with "0" at their end, each read as one
+// digit. (LeInteiro of a single character reads exactly the digits 0 to 9.)
 template <std::size_t N>
 std::optional<std::array<int, N>> Digitos(std::string_view s) {
     std::array<int, N> d{};
     for (std::size_t i = 0; i < N; ++i) {
         const char c = i < s.size() ? s[i] : '0';
-        const auto v = LeInteiro(std::string_view(&c, 1));
-        if (!v) return std::nullopt;
-        d[i] = *v;
+        if (c < '0' || c > '9') return std::nullopt;
+        d[i] = c - '0';
     }
     return d;
 }
