@@ -101,23 +101,21 @@ public:
         destino.tamanho = 0;
         int fd = Abre(caminho.c_str(), O_RDONLY);
         if (fd < 0) return false;
-        struct stat st;
-        bool ok = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
-        if (ok) {
-            // One read for the whole file (one more byte to see the end at
-            // once); keep reading if it grew meanwhile.
-            destino.Reserva(static_cast<std::size_t>(st.st_size) + 1);
-            for (;;) {
-                if (destino.tamanho == destino.capacidade) destino.Reserva(destino.capacidade * 2);
-                ssize_t r = ::read(fd, destino.dados.get() + destino.tamanho, destino.capacidade - destino.tamanho);
-                if (r < 0) {
-                    if (errno == EINTR) continue;
-                    ok = false;
-                    break;
-                }
-                if (r == 0) break;
-                destino.tamanho += static_cast<std::size_t>(r);
+        // The buffer keeps the size of earlier files, so a list read again
+        // takes one read and the one that finds the end; it grows when a
+        // file does not fit.
+        destino.Reserva(64 * 1024);
+        bool ok = true;
+        for (;;) {
+            if (destino.tamanho == destino.capacidade) destino.Reserva(destino.capacidade * 2);
+            ssize_t r = ::read(fd, destino.dados.get() + destino.tamanho, destino.capacidade - destino.tamanho);
+            if (r < 0) {
+                if (errno == EINTR) continue;
+                ok = false;  // a folder, a device error...
+                break;
             }
+            if (r == 0) break;
+            destino.tamanho += static_cast<std::size_t>(r);
         }
         ::close(fd);
         if (!ok) destino.tamanho = 0;
