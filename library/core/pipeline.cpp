@@ -35,7 +35,12 @@ void Finaliza(std::string_view recebido, std::string& ajustado, const Campo& c) 
     linha.push_back('\t');
     AcrescentaRotulo(linha, c);
     linha.push_back('\t');
+    // The value as received, but a line break in it would break the error
+    // file's blocks apart: CR and LF are shown as spaces.
+    const std::size_t inicio = linha.size();
     linha.append(recebido);
+    for (std::size_t i = inicio; i < linha.size(); ++i)
+        if (linha[i] == '\r' || linha[i] == '\n') linha[i] = ' ';
     linha.append(" -> ");
     linha.append(ajustado);
     ex.ListaRelatorio.Fecha();

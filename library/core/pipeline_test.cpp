@@ -65,6 +65,15 @@ TEST_F(Pipeline, NormalisesEveryKind) {
     EXPECT_NE(std::string::npos, erro.find("\tLongo:  \ta|b!c\td -> abcd\r\n"));
 }
 
+TEST_F(Pipeline, LineBreaksOfAValueDoNotBreakTheReport) {
+    Inicia();
+    EXPECT_EQ(-1, Teste("linha1\r\nREGISTRO 10", "", "a\nb", "9"));
+    const std::string erro = ArquivoErro();
+    EXPECT_NE(std::string::npos, erro.find("\tTres:   \tlinha1  REGISTRO 10 -> 110,000\r\n")) << erro;
+    EXPECT_NE(std::string::npos, erro.find("\tLongo:  \ta b -> ab\r\n"));
+    EXPECT_EQ(std::string::npos, erro.find("\r\nREGISTRO 10"));
+}
+
 TEST_F(Pipeline, ChecksRunInTheirOrderAndEveryOneReports) {
     Inicia();
     EXPECT_EQ(-1, Teste("", ",", "", "9"));
