@@ -1,8 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test.
+# Installs what is missing, builds and runs every test: the whole suite, the
+# same suite under AddressSanitizer + UndefinedBehaviorSanitizer (with leak
+# detection), then the fuzz target for about a minute.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/dependencias.sh base
+scripts/dependencias.sh base fuzz
+
 cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default -j2
+
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan -j2
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+scripts/fuzz.sh 60
