@@ -1,10 +1,12 @@
 # Reads library/exportacoes.txt (name and argument count of every export) and
-# generates from it the Linux version script, the Windows .def file and the
-# list the export test compares the built library with.
+# generates from it the Linux version script, the Windows .def files (32-bit:
+# Name=Name@bytes, so that a wrong argument count fails the link; 64-bit:
+# plain names) and the list the export test compares the built library with.
 file(STRINGS ${CMAKE_SOURCE_DIR}/library/exportacoes.txt _linhas)
 set(TAVRO_EXPORTS "")
 set(_mapa "{\n  global:\n")
 set(_def "LIBRARY Tavrolib.dll\nEXPORTS\n")
+set(_def64 "LIBRARY Tavrolib.dll\nEXPORTS\n")
 set(_lista "")
 set(_inc "")
 foreach(_l IN LISTS _linhas)
@@ -22,6 +24,7 @@ foreach(_l IN LISTS _linhas)
   list(APPEND TAVRO_EXPORTS ${_nome})
   string(APPEND _mapa "    ${_nome};\n")
   string(APPEND _def "  ${_nome}=${_nome}@${_bytes}\n")
+  string(APPEND _def64 "  ${_nome}\n")
   string(APPEND _lista "${_nome}\n")
   string(APPEND _inc "TAVRO_EXPORTACAO(${_nome}, ${_args})\n")
 endforeach()
@@ -30,6 +33,7 @@ set(TAVRO_GERADOS ${CMAKE_BINARY_DIR}/gerados)
 file(MAKE_DIRECTORY ${TAVRO_GERADOS})
 file(CONFIGURE OUTPUT ${TAVRO_GERADOS}/tavrolib.map CONTENT "${_mapa}")
 file(CONFIGURE OUTPUT ${TAVRO_GERADOS}/Tavrolib.def CONTENT "${_def}")
+file(CONFIGURE OUTPUT ${TAVRO_GERADOS}/Tavrolib64.def CONTENT "${_def64}")
 file(CONFIGURE OUTPUT ${TAVRO_GERADOS}/exportacoes.lista CONTENT "${_lista}")
 file(CONFIGURE OUTPUT ${TAVRO_GERADOS}/exportacoes.inc CONTENT "${_inc}")
 set_property(DIRECTORY ${CMAKE_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS

@@ -40,7 +40,7 @@
 
 #if defined(_WIN32)
 #  if defined(TAVROLIB_BUILD)
-#    define TAVRO_API __declspec(dllexport)
+#    define TAVRO_API /* the DLL's .def file lists the exports by their plain names */
 #  else
 #    define TAVRO_API __declspec(dllimport)
 #  endif

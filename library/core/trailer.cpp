@@ -21,8 +21,9 @@ void VerificaObrigatorios() {
     for (int i = 0; i < kNumTipos; ++i) {
         const auto& r = ex.TabRegistros[static_cast<std::size_t>(i)];
         if (!r.Obrigatorio || r.OK != 0) continue;
-        std::string msg = "-" + std::to_string(i + 1) + " Registro" + r.Nome;
-        msg += " obrigatório :: O arquivo deve conter pelo menos 1 registro deste tipo"_w;
+        std::string msg("-");
+        msg.append(std::to_string(i + 1)).append(" Registro").append(r.Nome);
+        msg.append(" obrigatório :: O arquivo deve conter pelo menos 1 registro deste tipo"_w);
         ex.ListaErros.push_back(msg);
         GravaErros();
     }
