@@ -5,7 +5,7 @@
 # then the fuzz target for about a minute.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/dependencias.sh base fuzz windows
+scripts/dependencias.sh base qt fuzz windows
 
 cmake --preset default >/dev/null
 cmake --build --preset default

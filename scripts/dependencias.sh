@@ -7,7 +7,7 @@ pacotes=()
 for grupo in "$@"; do
   case "$grupo" in
     base) pacotes+=(cmake ninja-build g++ gcc libgtest-dev libgmock-dev libbenchmark-dev binutils python3) ;;
-    qt) pacotes+=(qt6-base-dev libgl-dev) ;;
+    qt) pacotes+=(qt6-base-dev libgl-dev fonts-dejavu-core) ;;
     windows) pacotes+=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 wine wine64) ;;
     fuzz) pacotes+=(clang libclang-rt-14-dev) ;;
     *) echo "unknown group: $grupo" >&2; exit 2 ;;

@@ -9,6 +9,7 @@
 
 using namespace tavro;
 using namespace tavro::teste;
+using namespace tavro::amostra;
 
 namespace {
 

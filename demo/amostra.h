@@ -1,12 +1,13 @@
-// The sample data of the demonstration program, as argument arrays that
-// tests change field by field and pass to an export with Chama.
+// The demonstration program's sample data, one argument array per record
+// (an empty value is a null pointer), passed to an export with Chama. The
+// tests use the same arrays, changing them field by field.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <tuple>
 
-namespace tavro::teste {
+namespace tavro::amostra {
 
 inline constexpr const char* kCNPJAmostra = "11222333000181";
 
@@ -65,4 +66,4 @@ std::int32_t Chama(F funcao, const std::array<const char*, N>& args) {
     return std::apply(funcao, args);
 }
 
-}  // namespace tavro::teste
+}  // namespace tavro::amostra
