@@ -18,6 +18,9 @@ std::vector<std::string> W(std::initializer_list<std::string_view> l) { return {
 const auto kCancelamento30 = "-10   NFs de Cancelamento não podem possuir registros 30, 40, 50 e 60"_w;
 const auto kQuebra = "\tQuebra de sequência conforme Lógica de Ordenação Inter-Registros."_w;
 
+// A new invoice (function "I"), so that the one-per-invoice records start afresh.
+void AbreNota() { ASSERT_EQ(0, Chama(Registro20_CAT10207, Amostra20_102())); }
+
 }  // namespace
 
 class Cat10207 : public Ambiente {
@@ -37,65 +40,60 @@ protected:
 
 TEST_F(Cat10207, Record20SampleLine) {
     ASSERT_EQ(0, Chama(Registro20_CAT10207, Amostra20_102()));
-    EXPECT_EQ("20|I||Venda a Consumidor Final|0|20956|10/10/2007 10:00:00|10/10/2007 10:00:00|1|5102|000000000000|"
-              "000000000000|11222333000181|Casa F|R S\xC3\xA3o Manoel|176|apto 18|Centro|S\xC3\xA3o Paulo|SP|10100000|"
-              "Brasil|5550723|",
-              UltimaLinha());
+    EXPECT_EQ(
+        "20|I||Venda a Consumidor Final|0|20956|10/10/2007 10:00:00|10/10/2007 10:00:00|1|5102|000000000000|"
+        "000000000000|11222333000181|Casa F|R S\xC3\xA3o Manoel|176|apto 18|Centro|S\xC3\xA3o Paulo|SP|10100000|"
+        "Brasil|5550723|",
+        UltimaLinha());
     EXPECT_FALSE(Existe("erro_VIZorudude.txt"));
 }
 
 TEST_F(Cat10207, Record20AllBlank) {
     Args20_102 vazio{};
-    EXPECT_EQ(W({"-1   O Registro20 campo \"Função do Registro\" não foi preenchido, verifique"_w,
-                 "-2   O Registro20 campo \"Descrição da Natureza da Operação\" não foi preenchido, verifique"_w,
-                 "-3   O Registro20 campo \"Série da Nota Fiscal\" não foi preenchido, verifique"_w,
-                 "-4   O Registro20 campo \"Número da Nota Fiscal\" não foi preenchido, verifique"_w,
-                 "-5   O Registro20 campo \"Data de emissão da Nota Fiscal\" não foi preenchido, verifique"_w,
-                 "-6   O Registro20 campo \"Tipo da Nota Fiscal\" não foi preenchido, verifique"_w,
-                 "-7   O Registro20 campo \"Código Fiscal de Operações e Prestações\" não foi preenchido, verifique"_w,
-                 "-8   O Registro20 campo \"Razão Social ou nome do destinatário\" não foi preenchido, verifique"_w,
-                 "-9   O Registro20 campo \"Logradouro\" não foi preenchido, verifique"_w,
-                 "-10   O Registro20 campo \"Número\" não foi preenchido, verifique"_w,
-                 "-11   O Registro20 campo \"Bairro\" não foi preenchido, verifique"_w,
-                 "-12   O Registro20 campo \"Nome do município\" não foi preenchido, verifique"_w,
-                 "-13   O Registro20 campo \"Sigla da UF\" não foi preenchido, verifique"_w,
-                 "-14   Função do Registro Inválida. Valores esperados: \"I\", \"R\" ou \"C\" :: "_w,
-                 "-16   Unidade da Federação Inválida :: "_w,
-                 "-17   Data de Emissão Inválida (DD/MM/AAAA HH:MM:SS) :: "_w, "-21   Tipo da NF Inválida :: "_w,
-                 "-22   CFOP Inválido Inválida :: "_w}),
-              ErrosDe(-1, [&] { return Chama(Registro20_CAT10207, vazio); }));
+    EXPECT_EQ(
+        W({"-1   O Registro20 campo \"Função do Registro\" não foi preenchido, verifique"_w,
+           "-2   O Registro20 campo \"Descrição da Natureza da Operação\" não foi preenchido, verifique"_w,
+           "-3   O Registro20 campo \"Série da Nota Fiscal\" não foi preenchido, verifique"_w,
+           "-4   O Registro20 campo \"Número da Nota Fiscal\" não foi preenchido, verifique"_w,
+           "-5   O Registro20 campo \"Data de emissão da Nota Fiscal\" não foi preenchido, verifique"_w,
+           "-6   O Registro20 campo \"Tipo da Nota Fiscal\" não foi preenchido, verifique"_w,
+           "-7   O Registro20 campo \"Código Fiscal de Operações e Prestações\" não foi preenchido, verifique"_w,
+           "-8   O Registro20 campo \"Razão Social ou nome do destinatário\" não foi preenchido, verifique"_w,
+           "-9   O Registro20 campo \"Logradouro\" não foi preenchido, verifique"_w,
+           "-10   O Registro20 campo \"Número\" não foi preenchido, verifique"_w,
+           "-11   O Registro20 campo \"Bairro\" não foi preenchido, verifique"_w,
+           "-12   O Registro20 campo \"Nome do município\" não foi preenchido, verifique"_w,
+           "-13   O Registro20 campo \"Sigla da UF\" não foi preenchido, verifique"_w,
+           "-14   Função do Registro Inválida. Valores esperados: \"I\", \"R\" ou \"C\" :: "_w,
+           "-16   Unidade da Federação Inválida :: "_w, "-17   Data de Emissão Inválida (DD/MM/AAAA HH:MM:SS) :: "_w,
+           "-21   Tipo da NF Inválida :: "_w, "-22   CFOP Inválido Inválida :: "_w}),
+        ErrosDe(-1, [&] { return Chama(Registro20_CAT10207, vazio); }));
 }
 
 TEST_F(Cat10207, Record20ValidationMessages) {
-    struct {
-        int campo;
-        const char* valor;
-        std::vector<std::string> erros;
-    } casos[] = {
-        {19, "XX", W({"-16   Unidade da Federação Inválida :: XX"_w,
-                      "-20   Código de Endereçamento Postal Inválida: 10100000"_w})},
-        {6, "31/02/2007 10:00:00", W({"-17   Data de Emissão Inválida (DD/MM/AAAA HH:MM:SS) :: 31/02/2007 10:00:00"_w})},
-        {7, "10/10/2007 25:00:00",
-         W({"-18   Data de Entrada ou Saída Inválida (DD/MM/AAAA HH:MM:SS) :: 10/10/2007 25:00:00"_w})},
-        {7, "   ", {}},
-        {12, "11222333000182", W({"-19   CNPJ ou CPF Inválido :: 11222333000182"_w})},
-        {12, "52998224725", {}},
-        {12, "sem digitos", {}},
-        {12, nullptr, {}},
-        {20, "20000000", W({"-20   Código de Endereçamento Postal Inválida: 20000000"_w})},
-        {20, nullptr, {}},
-        {8, "2", W({"-21   Tipo da NF Inválida :: 2"_w})},
-        {9, "5101", {}},
-        {9, "9999", W({"-22   CFOP Inválido Inválida :: 9999"_w})},
-        {4, "A1", {}},
-        {4, "AB", W({"-3   O Registro20 campo \"Série da Nota Fiscal\" não foi preenchido, verifique"_w})},
-    };
-    for (const auto& c : casos) {
-        auto a = Amostra20_102();
-        a[static_cast<std::size_t>(c.campo - 1)] = c.valor;
-        EXPECT_EQ(c.erros, ErrosDe(c.erros.empty() ? 0 : -1, [&] { return Chama(Registro20_CAT10207, a); }))
-            << c.campo << " " << (c.valor ? c.valor : "NULL");
-    }
+    VerificaCampos(
+        Registro20_CAT10207, Amostra20_102(),
+        {
+            {19, "XX",
+             W({"-16   Unidade da Federação Inválida :: XX"_w,
+                "-20   Código de Endereçamento Postal Inválida: 10100000"_w})},
+            {6, "31/02/2007 10:00:00",
+             W({"-17   Data de Emissão Inválida (DD/MM/AAAA HH:MM:SS) :: 31/02/2007 10:00:00"_w})},
+            {7, "10/10/2007 25:00:00",
+             W({"-18   Data de Entrada ou Saída Inválida (DD/MM/AAAA HH:MM:SS) :: 10/10/2007 25:00:00"_w})},
+            {7, "   ", {}},
+            {12, "11222333000182", W({"-19   CNPJ ou CPF Inválido :: 11222333000182"_w})},
+            {12, "52998224725", {}},
+            {12, "sem digitos", {}},
+            {12, nullptr, {}},
+            {20, "20000000", W({"-20   Código de Endereçamento Postal Inválida: 20000000"_w})},
+            {20, nullptr, {}},
+            {8, "2", W({"-21   Tipo da NF Inválida :: 2"_w})},
+            {9, "5101", {}},
+            {9, "9999", W({"-22   CFOP Inválido Inválida :: 9999"_w})},
+            {4, "A1", {}},
+            {4, "AB", W({"-3   O Registro20 campo \"Série da Nota Fiscal\" não foi preenchido, verifique"_w})},
+        });
 }
 
 TEST_F(Cat10207, Record20FunctionCodes) {
@@ -159,30 +157,24 @@ TEST_F(Cat10207, InvoiceStateSurvivesANewRun) {
 }
 
 TEST_F(Cat10207, Record30Messages) {
-    struct {
-        int campo;
-        const char* valor;
-        std::vector<std::string> erros;
-    } casos[] = {
-        {8, nullptr, W({"-6   O Registro30 campo \"Código da Situação Tributária\" não foi preenchido, verifique"_w,
-                        "-8   Código de Situação Tributária (CST) inválida :: "_w})},
-        {8, "300", W({"-8   Código de Situação Tributária (CST) inválida :: 300"_w})},
-        {3, "99999999", W({"-9   Nomenclatura Comum do Mercosul (NCM) inválida :: 99999999"_w})},
-        {3, "2206009", W({"-9   Nomenclatura Comum do Mercosul (NCM) inválida :: 2206009"_w})},
-        {3, " ", {}},
-        {1, nullptr, {}},
-        {10, nullptr, {}},
-        {11, nullptr, {}},
-        {5, "abc", W({"-3   O Registro30 campo \"Quantidade Comercial\" não foi preenchido, verifique"_w})},
-        {9, nullptr, W({"-7   O Registro30 campo \"Alíquota do imposto ICMS:\" não foi preenchido, verifique"_w})},
-        {2, "\t", W({"-1   O Registro30 campo \"Descrição do produto ou serviço\" não foi preenchido, verifique"_w})},
-    };
-    for (const auto& c : casos) {
-        auto a = Amostra30();
-        a[static_cast<std::size_t>(c.campo - 1)] = c.valor;
-        EXPECT_EQ(c.erros, ErrosDe(c.erros.empty() ? 0 : -1, [&] { return Chama(Registro30_CAT10207, a); }))
-            << c.campo << " " << (c.valor ? c.valor : "NULL");
-    }
+    VerificaCampos(
+        Registro30_CAT10207, Amostra30(),
+        {
+            {8, nullptr,
+             W({"-6   O Registro30 campo \"Código da Situação Tributária\" não foi preenchido, verifique"_w,
+                "-8   Código de Situação Tributária (CST) inválida :: "_w})},
+            {8, "300", W({"-8   Código de Situação Tributária (CST) inválida :: 300"_w})},
+            {3, "99999999", W({"-9   Nomenclatura Comum do Mercosul (NCM) inválida :: 99999999"_w})},
+            {3, "2206009", W({"-9   Nomenclatura Comum do Mercosul (NCM) inválida :: 2206009"_w})},
+            {3, " ", {}},
+            {1, nullptr, {}},
+            {10, nullptr, {}},
+            {11, nullptr, {}},
+            {5, "abc", W({"-3   O Registro30 campo \"Quantidade Comercial\" não foi preenchido, verifique"_w})},
+            {9, nullptr, W({"-7   O Registro30 campo \"Alíquota do imposto ICMS:\" não foi preenchido, verifique"_w})},
+            {2, "\t",
+             W({"-1   O Registro30 campo \"Descrição do produto ou serviço\" não foi preenchido, verifique"_w})},
+        });
 }
 
 TEST_F(Cat10207, Record30NumbersAndLine) {
@@ -229,35 +221,28 @@ TEST_F(Cat10207, Record40OnlyRequiredFields) {
 }
 
 TEST_F(Cat10207, Record50Messages) {
-    struct {
-        int campo;
-        const char* valor;
-        std::vector<std::string> erros;
-    } casos[] = {
-        {1, nullptr, W({"-1   O Registro50 campo \"Modalidade do frete\" não foi preenchido, verifique"_w,
-                        "-3   Modalidade do Frete Inválida. Valores esperados: \"0\" ou \"1\" :: "_w})},
-        {1, "2", W({"-3   Modalidade do Frete Inválida. Valores esperados: \"0\" ou \"1\" :: 2"_w})},
-        {1, "1", {}},
-        {2, "123", W({"-4   CNPJ ou CPF Inválido :: 123"_w})},
-        {2, "52998224725", {}},
-        {2, "  ", {}},
-        {2, "abc", {}},
-    };
-    for (const auto& c : casos) {
-        ASSERT_EQ(0, Nota("I"));
-        auto a = Amostra50();
-        a[static_cast<std::size_t>(c.campo - 1)] = c.valor;
-        EXPECT_EQ(c.erros, ErrosDe(c.erros.empty() ? 0 : -1, [&] { return Chama(Registro50_CAT10207, a); }))
-            << c.campo << " " << (c.valor ? c.valor : "NULL");
-    }
+    VerificaCampos(Registro50_CAT10207, Amostra50(),
+                   {
+                       {1, nullptr,
+                        W({"-1   O Registro50 campo \"Modalidade do frete\" não foi preenchido, verifique"_w,
+                           "-3   Modalidade do Frete Inválida. Valores esperados: \"0\" ou \"1\" :: "_w})},
+                       {1, "2", W({"-3   Modalidade do Frete Inválida. Valores esperados: \"0\" ou \"1\" :: 2"_w})},
+                       {1, "1", {}},
+                       {2, "123", W({"-4   CNPJ ou CPF Inválido :: 123"_w})},
+                       {2, "52998224725", {}},
+                       {2, "  ", {}},
+                       {2, "abc", {}},
+                   },
+                   AbreNota);
 }
 
 TEST_F(Cat10207, Record50And60Lines) {
     ASSERT_EQ(0, Nota("I"));
     ASSERT_EQ(0, Chama(Registro50_CAT10207, Amostra50()));
-    EXPECT_EQ("50|0|11222333000181|Transportadora Xing Ling|000000000000|Av. da Lentidao, 321|Sao Paulo|SP|ABC1234|"
-              "SP|123456789012345|litros|Xing Ling|123456789|123,000|154,064",
-              UltimaLinha());
+    EXPECT_EQ(
+        "50|0|11222333000181|Transportadora Xing Ling|000000000000|Av. da Lentidao, 321|Sao Paulo|SP|ABC1234|"
+        "SP|123456789012345|litros|Xing Ling|123456789|123,000|154,064",
+        UltimaLinha());
     ASSERT_EQ(0, Registro60_CAT10207(nullptr, "", "  "));
     EXPECT_EQ("60|||", UltimaLinha());  // leading blanks go
     ASSERT_EQ(0, Nota("I"));
@@ -287,8 +272,9 @@ TEST_F(Cat10207, TrailerCountsAndMandatoryTypes) {
     EXPECT_EQ("90|00001|00002|00001|00000|00000", UltimaLinha());
     EXPECT_EQ(antes, TamanhoErro());
     // A second trailer: rejected, counted, with its report.
-    EXPECT_EQ(W({"-1   Só deve haver 1(um) Registro90 no arquivo da NF :: Função Registro90 chamada mais de 1(uma) vez"_w}),
-              ErrosDe(-1, [] { return Registro90_CAT10207(); }));
+    EXPECT_EQ(
+        W({"-1   Só deve haver 1(um) Registro90 no arquivo da NF :: Função Registro90 chamada mais de 1(uma) vez"_w}),
+        ErrosDe(-1, [] { return Registro90_CAT10207(); }));
     EXPECT_EQ(1, Execucao().TabRegistros[8].Erros);
     EXPECT_NE(std::string::npos, ArquivoErro().find("\tQuantidade de registros tipo 30: \t00002 -> 00002\r\n"));
 }
@@ -301,11 +287,12 @@ TEST_F(Cat10207SemCabecalho, TrailerReportsMissingTypesInTableOrder) {
     const std::size_t antes = TamanhoErro();
     EXPECT_EQ(0, Registro90_CAT10207());
     EXPECT_EQ("90|00000|00000|00000|00000|00000", UltimaLinha());
-    EXPECT_EQ(std::string("\r\n\r\n\tErro(s) do Registro:\r\n"
-                          "\t  -1 Registro10 obrigatório :: O arquivo deve conter pelo menos 1 registro deste tipo\r\n"
-                          "\r\n\r\n\tErro(s) do Registro:\r\n"
-                          "\t  -2 Registro20 obrigatório :: O arquivo deve conter pelo menos 1 registro deste tipo\r\n"_w),
-              ErroDesde(antes));
+    EXPECT_EQ(
+        std::string("\r\n\r\n\tErro(s) do Registro:\r\n"
+                    "\t  -1 Registro10 obrigatório :: O arquivo deve conter pelo menos 1 registro deste tipo\r\n"
+                    "\r\n\r\n\tErro(s) do Registro:\r\n"
+                    "\t  -2 Registro20 obrigatório :: O arquivo deve conter pelo menos 1 registro deste tipo\r\n"_w),
+        ErroDesde(antes));
     // Again: rejected, and the blocks come again.
     const std::size_t depois = TamanhoErro();
     EXPECT_EQ(-1, Registro90_CAT10207());

@@ -36,10 +36,11 @@ protected:
 TEST_F(Cat9807, Record20SampleLine) {
     ASSERT_EQ(0, Chama(Registro20_CAT9807, Amostra20_98()));
     const std::string linha = UltimaLinha();
-    EXPECT_EQ("20|1|123456|123456789|10/10/1984|10/10/1984|11222333000181|Empresa Exemplo Ltda|Rua das Flores|123||"
-              "Centro|S\xC3\xA3o Paulo|SP|01310100|55501234|15,00|0,00|0,00|0,00|0,00|Texto Livre|15,00|Texto Livre|"
-              "Texto Livre|2|||||||2|15,00|15,00|0",
-              linha);
+    EXPECT_EQ(
+        "20|1|123456|123456789|10/10/1984|10/10/1984|11222333000181|Empresa Exemplo Ltda|Rua das Flores|123||"
+        "Centro|S\xC3\xA3o Paulo|SP|01310100|55501234|15,00|0,00|0,00|0,00|0,00|Texto Livre|15,00|Texto Livre|"
+        "Texto Livre|2|||||||2|15,00|15,00|0",
+        linha);
     EXPECT_EQ(36, std::count(linha.begin(), linha.end(), '|') + 1);
 }
 
@@ -56,8 +57,7 @@ TEST_F(Cat9807, Record20AllBlank) {
                  "-9   O Registro20 campo \"Valor Total da NFVC\" não foi preenchido, verifique"_w,
                  "-10   O Registro20 campo \"Realiza entrega em domicílio\" não foi preenchido, verifique"_w,
                  "-11   O Registro20 campo \"Realiza venda a prazo\" não foi preenchido, verifique"_w,
-                 "-12   Série da NFVC Inválida :: "_w,
-                 "-13   Valor de \"Realiza entrega em domicílio\" Inválido :: "_w,
+                 "-12   Série da NFVC Inválida :: "_w, "-13   Valor de \"Realiza entrega em domicílio\" Inválido :: "_w,
                  "-14   Valor de \"Realiza venda a prazo\" Inválido :: "_w,
                  "-16   Data de emissão Inválida (DD/MM/AAAA) :: "_w}),
               ErrosDe(-1, [&] { return Chama(Registro20_CAT9807, vazio); }));
@@ -65,34 +65,28 @@ TEST_F(Cat9807, Record20AllBlank) {
 }
 
 TEST_F(Cat9807, Record20Messages) {
-    struct {
-        int campo;
-        const char* valor;
-        std::vector<std::string> erros;
-    } casos[] = {
-        {1, "A", W({"-1   O Registro20 campo \"Série da NFVC\" não foi preenchido, verifique"_w,
-                    "-12   Série da NFVC Inválida :: "_w})},
-        {1, "4", W({"-12   Série da NFVC Inválida :: 4"_w})},
-        {25, "3", W({"-13   Valor de \"Realiza entrega em domicílio\" Inválido :: 3"_w})},
-        {32, "0", W({"-14   Valor de \"Realiza venda a prazo\" Inválido :: 0"_w})},
-        {13, "XX", W({"-15   Unidade da Federação Inválida :: XX"_w, "-19   Código de Endereçamento Postal Inválida: 01310100"_w})},
-        {13, nullptr, W({"-19   Código de Endereçamento Postal Inválida: 01310100"_w})},
-        {4, "30/02/1984", W({"-16   Data de emissão Inválida (DD/MM/AAAA) :: 30/02/1984"_w})},
-        {5, "1984-13-01", W({"-17   Data da Saída Inválida (DD/MM/AAAA) :: 1984-13-01"_w})},
-        {5, nullptr, {}},
-        {6, "11.222.333/0001-81", W({"-18   CNPJ ou CPF Inválido :: 11222333/00018"_w})},
-        {6, "529.982.247-25", {}},
-        {6, nullptr, {}},
-        {14, "20000000", W({"-19   Código de Endereçamento Postal Inválida: 20000000"_w})},
-        {14, nullptr, {}},
-        {10, "Loja 5", {}},
-    };
-    for (const auto& c : casos) {
-        auto a = Amostra20_98();
-        a[static_cast<std::size_t>(c.campo - 1)] = c.valor;
-        EXPECT_EQ(c.erros, ErrosDe(c.erros.empty() ? 0 : -1, [&] { return Chama(Registro20_CAT9807, a); }))
-            << c.campo << " " << (c.valor ? c.valor : "NULL");
-    }
+    VerificaCampos(Registro20_CAT9807, Amostra20_98(),
+                   {
+                       {1, "A",
+                        W({"-1   O Registro20 campo \"Série da NFVC\" não foi preenchido, verifique"_w,
+                           "-12   Série da NFVC Inválida :: "_w})},
+                       {1, "4", W({"-12   Série da NFVC Inválida :: 4"_w})},
+                       {25, "3", W({"-13   Valor de \"Realiza entrega em domicílio\" Inválido :: 3"_w})},
+                       {32, "0", W({"-14   Valor de \"Realiza venda a prazo\" Inválido :: 0"_w})},
+                       {13, "XX",
+                        W({"-15   Unidade da Federação Inválida :: XX"_w,
+                           "-19   Código de Endereçamento Postal Inválida: 01310100"_w})},
+                       {13, nullptr, W({"-19   Código de Endereçamento Postal Inválida: 01310100"_w})},
+                       {4, "30/02/1984", W({"-16   Data de emissão Inválida (DD/MM/AAAA) :: 30/02/1984"_w})},
+                       {5, "1984-13-01", W({"-17   Data da Saída Inválida (DD/MM/AAAA) :: 1984-13-01"_w})},
+                       {5, nullptr, {}},
+                       {6, "11.222.333/0001-81", W({"-18   CNPJ ou CPF Inválido :: 11222333/00018"_w})},
+                       {6, "529.982.247-25", {}},
+                       {6, nullptr, {}},
+                       {14, "20000000", W({"-19   Código de Endereçamento Postal Inválida: 20000000"_w})},
+                       {14, nullptr, {}},
+                       {10, "Loja 5", {}},
+                   });
 }
 
 TEST_F(Cat9807, Record20ComplementIsNumericAndTotalLosesItsPoint) {
@@ -192,11 +186,13 @@ TEST_F(Cat9807, TrailerOfTheSampleRun) {
     ASSERT_EQ(0, Chama(Registro22_CAT9807, Amostra22()));
     EXPECT_EQ(0, Registro90_CAT9807());
     EXPECT_EQ("90|00001|00001|00001|15,00", UltimaLinha());
-    EXPECT_EQ(W({"-1   Só deve haver 1(um) Registro90 no arquivo da NF :: Função Registro90 chamada mais de 1(uma) vez"_w}),
-              ErrosDe(-1, [] { return Registro90_CAT9807(); }));
+    EXPECT_EQ(
+        W({"-1   Só deve haver 1(um) Registro90 no arquivo da NF :: Função Registro90 chamada mais de 1(uma) vez"_w}),
+        ErrosDe(-1, [] { return Registro90_CAT9807(); }));
     EXPECT_EQ(std::string::npos, ArquivoErro().find("obrigat"));
-    EXPECT_NE(std::string::npos,
-              ArquivoErro().find("\tSomatória do valores totais das NFVC informadas no arquivo:\t15,00 -> 15,00\r\n"_w));
+    EXPECT_NE(
+        std::string::npos,
+        ArquivoErro().find("\tSomatória do valores totais das NFVC informadas no arquivo:\t15,00 -> 15,00\r\n"_w));
     Finaliza_NF_Paulista();
     EXPECT_EQ(0, Execucao().SomaNFVCCentavos);
 }

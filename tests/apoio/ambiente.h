@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tavro::teste {
@@ -46,6 +48,25 @@ protected:
     }
     // The last line of the output file.
     std::string UltimaLinha() const;
+
+    // One field of the sample record changed: the record is accepted when no
+    // error is expected, otherwise rejected with exactly these errors.
+    struct CasoDeCampo {
+        int campo;  // from 1
+        const char* valor;
+        std::vector<std::string> erros;
+    };
+    template <class F, std::size_t N>
+    void VerificaCampos(F exportacao, const std::array<const char*, N>& amostra, const std::vector<CasoDeCampo>& casos,
+                        void (*antes)() = nullptr) {
+        for (const auto& c : casos) {
+            if (antes != nullptr) antes();
+            auto a = amostra;
+            a[static_cast<std::size_t>(c.campo - 1)] = c.valor;
+            EXPECT_EQ(c.erros, ErrosDe(c.erros.empty() ? 0 : -1, [&] { return std::apply(exportacao, a); }))
+                << "campo " << c.campo << " = " << (c.valor ? c.valor : "NULL");
+        }
+    }
 
     std::filesystem::path raiz;
 
