@@ -13,10 +13,8 @@ using namespace tavro::amostra;
 
 namespace {
 
-std::vector<std::string> W(std::initializer_list<std::string_view> l) { return {l.begin(), l.end()}; }
 
 const auto kCancelamento30 = "-10   NFs de Cancelamento não podem possuir registros 30, 40, 50 e 60"_w;
-const auto kQuebra = "\tQuebra de sequência conforme Lógica de Ordenação Inter-Registros."_w;
 
 // A new invoice (function "I"), so that the one-per-invoice records start afresh.
 void AbreNota() { ASSERT_EQ(0, Chama(Registro20_CAT10207, Amostra20_102())); }

@@ -11,13 +11,6 @@ using namespace tavro;
 using namespace tavro::teste;
 using namespace tavro::amostra;
 
-namespace {
-
-std::vector<std::string> W(std::initializer_list<std::string_view> l) { return {l.begin(), l.end()}; }
-const auto kQuebra = "\tQuebra de sequência conforme Lógica de Ordenação Inter-Registros."_w;
-
-}  // namespace
-
 class Cat9807 : public Ambiente {
 protected:
     void SetUp() override {

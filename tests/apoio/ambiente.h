@@ -11,6 +11,12 @@
 
 namespace tavro::teste {
 
+// A list of expected messages from Windows-1252 literals.
+inline std::vector<std::string> W(std::initializer_list<std::string_view> l) { return {l.begin(), l.end()}; }
+// The order observation.
+inline constexpr std::string_view kQuebra =
+    "\tQuebra de sequ\xEAncia conforme L\xF3gica de Ordena\xE7\xE3o Inter-Registros.";
+
 std::string LeArquivo(const std::filesystem::path& p);
 void EscreveArquivo(const std::filesystem::path& p, std::string_view bytes);
 // Lines of a file split at CR LF (the line ends must all be CR LF).
