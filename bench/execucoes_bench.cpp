@@ -242,7 +242,6 @@ int main(int argc, char** argv) {
     fs::create_directories(dir);
     fs::copy_file(TAVRO_DADOS "/cfop.res", dir / "cfop.res", fs::copy_options::overwrite_existing);
     fs::copy_file(TAVRO_DADOS "/ncm.res", dir / "ncm.res", fs::copy_options::overwrite_existing);
-    DefineTratadorMensagem(Silencio);
 
     std::printf("mediana de %d execuções de cada, lado a lado\n", vezes);
     Mede("A (CAT 102/07)", ExecucaoA(notasA, CodigosNCM(dir / "ncm.res")), dir, vezes);
