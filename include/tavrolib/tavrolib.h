@@ -177,9 +177,9 @@ TAVRO_API int32_t TAVRO_CALL Registro90_CAT9807(void);
  * the end:
  *   C:       char *s = NULL; RemoveNumInvalid(&s, "R$ 1.234,56"); ... free(s);
  *            (on Windows: CoTaskMemFree(s))
- *   ctypes:  s = ctypes.c_char_p(); lib.RemoveNumInvalid(ctypes.byref(s), b"..")
- *            then s.value; release with libc.free (Windows: ole32.CoTaskMemFree),
- *            declaring s as c_void_p when the pointer itself must be freed.
+ *   ctypes:  s = ctypes.c_void_p(); lib.RemoveNumInvalid(ctypes.byref(s), b"R$ 1,50")
+ *            ctypes.string_at(s) is the text; release once with
+ *            ctypes.CDLL(None).free(s) (Windows: ctypes.windll.ole32.CoTaskMemFree(s)).
  *   .NET:    [DllImport] void RemoveNumInvalid(ref IntPtr destino, string texto)
  *            with IntPtr.Zero at first; Marshal.PtrToStringAnsi, then
  *            Marshal.FreeCoTaskMem once. (A "ref string" parameter also
