@@ -51,14 +51,12 @@ void ReiniciaEstadoParaTeste();
 // Index of the type in TabRegistros (0 to 8), or -1.
 int IndiceRegistro(std::string_view tipo);
 
-void EsvaziaListas();
-
-}  // namespace tavro
-
-namespace tavro {
 // The OK counter of a record type in this run.
 inline std::int32_t Aceitos(std::string_view tipo) {
     const int i = IndiceRegistro(tipo);
     return i >= 0 ? Execucao().TabRegistros[static_cast<std::size_t>(i)].OK : 0;
 }
+
+void EsvaziaListas();
+
 }  // namespace tavro
