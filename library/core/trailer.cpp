@@ -9,10 +9,8 @@
 namespace tavro {
 
 std::string ContagemAceitos(std::string_view tipo) {
-    const int i = IndiceRegistro(tipo);
-    const long long ok = i >= 0 ? Execucao().TabRegistros[static_cast<std::size_t>(i)].OK : 0;
     char buf[24];
-    std::snprintf(buf, sizeof buf, "%05lld", ok);
+    std::snprintf(buf, sizeof buf, "%05lld", static_cast<long long>(Aceitos(tipo)));
     return buf;
 }
 
