@@ -27,8 +27,10 @@
 #include <vector>
 
 #include "core/estado.h"
+#include "le_arquivo.h"
 #include "tavrolib/tavrolib.h"
 
+using tavro::teste::LeArquivo;
 namespace fs = std::filesystem;
 
 namespace {
@@ -44,18 +46,41 @@ struct Operacao {
     void* funcao;
 };
 
-#define R(nome, n, tipoReg) {#nome, Tipo::Registro, n, tipoReg, n, reinterpret_cast<void*>(&nome)}
-#define V(nome, n) {#nome, Tipo::Validador, n, nullptr, 0, reinterpret_cast<void*>(&nome)}
+#define R(nome, n, tipoReg) \
+    { #nome, Tipo::Registro, n, tipoReg, n, reinterpret_cast < void*>(&nome) }
+#define V(nome, n) \
+    { #nome, Tipo::Validador, n, nullptr, 0, reinterpret_cast < void*>(&nome) }
 
 const Operacao kOperacoes[] = {
-    R(Registro10_CAT10207, 4, "10"), R(Registro20_CAT10207, 23, "20"), R(Registro30_CAT10207, 11, "30"),
-    R(Registro40_CAT10207, 14, "40"), R(Registro50_CAT10207, 15, "50"), R(Registro60_CAT10207, 3, "60"),
+    R(Registro10_CAT10207, 4, "10"),
+    R(Registro20_CAT10207, 23, "20"),
+    R(Registro30_CAT10207, 11, "30"),
+    R(Registro40_CAT10207, 14, "40"),
+    R(Registro50_CAT10207, 15, "50"),
+    R(Registro60_CAT10207, 3, "60"),
     {"Registro90_CAT10207", Tipo::Registro, 0, "90", 5, reinterpret_cast<void*>(&Registro90_CAT10207)},
-    R(Registro20_CAT9807, 35, "20"), R(Registro21_CAT9807, 8, "21"), R(Registro22_CAT9807, 2, "22"),
+    R(Registro20_CAT9807, 35, "20"),
+    R(Registro21_CAT9807, 8, "21"),
+    R(Registro22_CAT9807, 2, "22"),
     {"Registro90_CAT9807", Tipo::Registro, 0, "90", 4, reinterpret_cast<void*>(&Registro90_CAT9807)},
-    V(IsVIZorududeDate, 1), V(vCPF, 1), V(vCNPJ, 1), V(vUF, 1), V(vCEP_UF, 2), V(vLeiaute, 1), V(vCST, 1),
-    V(vCOD_CFOP, 1), V(vCOD_NCM, 1), V(vInd_tipo_frete, 1), V(vFunc_Reg, 1), V(vxJust, 2), V(vtpNF, 1),
-    V(vItemNF, 1), V(vSerie_NFVC, 1), V(vEntrega_Domicilio, 1), V(vRealiza_Venda_Prazo, 1), V(vTipo_Receita, 1),
+    V(IsVIZorududeDate, 1),
+    V(vCPF, 1),
+    V(vCNPJ, 1),
+    V(vUF, 1),
+    V(vCEP_UF, 2),
+    V(vLeiaute, 1),
+    V(vCST, 1),
+    V(vCOD_CFOP, 1),
+    V(vCOD_NCM, 1),
+    V(vInd_tipo_frete, 1),
+    V(vFunc_Reg, 1),
+    V(vxJust, 2),
+    V(vtpNF, 1),
+    V(vItemNF, 1),
+    V(vSerie_NFVC, 1),
+    V(vEntrega_Domicilio, 1),
+    V(vRealiza_Venda_Prazo, 1),
+    V(vTipo_Receita, 1),
     {"RemoveAlfaInvalid", Tipo::Filtro, 1, nullptr, 0, reinterpret_cast<void*>(&RemoveAlfaInvalid)},
     {"RemoveNumInvalid", Tipo::Filtro, 1, nullptr, 0, reinterpret_cast<void*>(&RemoveNumInvalid)},
     {"Inicia_NF_Paulista", Tipo::Inicia, 0, nullptr, 0, nullptr},
@@ -70,13 +95,6 @@ constexpr std::size_t kNumOperacoes = sizeof(kOperacoes) / sizeof(kOperacoes[0])
 void Falha(const char* oque, const std::string& detalhe = {}) {
     std::fprintf(stderr, "INVARIANTE: %s %s\n", oque, detalhe.c_str());
     std::abort();
-}
-
-std::string Le(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
 }
 
 std::size_t Tamanho(const fs::path& p) {
@@ -99,16 +117,23 @@ std::intptr_t Chama(void* f, const std::vector<const char*>& a, Tipo tipo) {
     using S = const char*;
     if (tipo == Tipo::Validador) {
         switch (a.size()) {
-            case 1: return reinterpret_cast<TAVRO_BOOL (*)(S)>(f)(a[0]);
-            case 2: return reinterpret_cast<TAVRO_BOOL (*)(S, S)>(f)(a[0], a[1]);
+            case 1:
+                return reinterpret_cast<TAVRO_BOOL (*)(S)>(f)(a[0]);
+            case 2:
+                return reinterpret_cast<TAVRO_BOOL (*)(S, S)>(f)(a[0], a[1]);
         }
     }
     switch (a.size()) {
-        case 0: return reinterpret_cast<std::int32_t (*)()>(f)();
-        case 2: return reinterpret_cast<std::int32_t (*)(S, S)>(f)(a[0], a[1]);
-        case 3: return reinterpret_cast<std::int32_t (*)(S, S, S)>(f)(a[0], a[1], a[2]);
-        case 4: return reinterpret_cast<std::int32_t (*)(S, S, S, S)>(f)(a[0], a[1], a[2], a[3]);
-        default: break;
+        case 0:
+            return reinterpret_cast<std::int32_t (*)()>(f)();
+        case 2:
+            return reinterpret_cast<std::int32_t (*)(S, S)>(f)(a[0], a[1]);
+        case 3:
+            return reinterpret_cast<std::int32_t (*)(S, S, S)>(f)(a[0], a[1], a[2]);
+        case 4:
+            return reinterpret_cast<std::int32_t (*)(S, S, S, S)>(f)(a[0], a[1], a[2], a[3]);
+        default:
+            break;
     }
     // The long records: through a fixed-size array of arguments.
     std::vector<S> v(35, nullptr);
@@ -127,13 +152,12 @@ std::intptr_t Chama(void* f, const std::vector<const char*>& a, Tipo tipo) {
             return reinterpret_cast<std::int32_t (*)(S, S, S, S, S, S, S, S, S, S, S, S, S, S, S)>(f)(
                 v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11], v[12], v[13], v[14]);
         case 23:
-            return Registro20_CAT10207(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11],
-                                       v[12], v[13], v[14], v[15], v[16], v[17], v[18], v[19], v[20], v[21], v[22]);
+            return Registro20_CAT10207(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11], v[12],
+                                       v[13], v[14], v[15], v[16], v[17], v[18], v[19], v[20], v[21], v[22]);
         case 35:
-            return Registro20_CAT9807(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11],
-                                      v[12], v[13], v[14], v[15], v[16], v[17], v[18], v[19], v[20], v[21], v[22],
-                                      v[23], v[24], v[25], v[26], v[27], v[28], v[29], v[30], v[31], v[32], v[33],
-                                      v[34]);
+            return Registro20_CAT9807(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11], v[12],
+                                      v[13], v[14], v[15], v[16], v[17], v[18], v[19], v[20], v[21], v[22], v[23],
+                                      v[24], v[25], v[26], v[27], v[28], v[29], v[30], v[31], v[32], v[33], v[34]);
     }
     Falha("aridade sem chamada", std::to_string(a.size()));
     return 0;
@@ -186,7 +210,8 @@ struct Ambiente {
         fs::create_directories(saida);
         fs::create_directories(entrada);
         // Small lists: the fuzzer's values meet them often.
-        std::ofstream(entrada / "cfop.res", std::ios::binary) << "CFOP\r\n5102 Venda\r\n1000\r\n\x1a" "6102\r\n";
+        std::ofstream(entrada / "cfop.res", std::ios::binary) << "CFOP\r\n5102 Venda\r\n1000\r\n\x1a"
+                                                                 "6102\r\n";
         std::ofstream(entrada / "ncm.res", std::ios::binary) << "22060090 Outras\r\n01012100\n0101\r\n";
         DefineTratadorMensagem([](const char*) {});
     }
@@ -200,7 +225,7 @@ struct Execucao {
 
 void VerificaLog(const fs::path& log, const Execucao& ex) {
     std::map<std::string, std::pair<long, long>> lidas;
-    std::istringstream s(Le(log));
+    std::istringstream s(LeArquivo(log));
     std::string linha;
     while (std::getline(s, linha)) {
         if (linha.rfind("Registro ", 0) != 0) continue;
@@ -267,7 +292,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
             args.push_back(textos[a] == "\x01NULL" ? nullptr : textos[a].c_str());
 
         switch (op.tipo) {
-            case Tipo::Inicia: inicia(); break;
+            case Tipo::Inicia:
+                inicia();
+                break;
             case Tipo::Finaliza:
                 Finaliza_NF_Paulista();
                 if (ex.iniciada) VerificaLog(amb.saida / "log_VIZorudude.txt", ex);

@@ -13,21 +13,16 @@
 #include <string>
 #include <vector>
 
+#include "le_arquivo.h"
 #include "tavrolib/tavrolib.h"
 
+using tavro::teste::LeArquivo;
 namespace fs = std::filesystem;
 
 namespace {
 
 std::vector<std::string> mensagens;
 void TAVRO_CALL Captura(const char* t) { mensagens.emplace_back(t); }
-
-std::string Le(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 // Every line ends in CR LF and none is cut: the file is whole.
 std::vector<std::string> LinhasInteiras(const std::string& bytes) {
@@ -99,10 +94,10 @@ TEST_F(Confiabilidade, OutputFolderVanishesAndComesBack) {
     mensagens.clear();
     EXPECT_EQ(0, Nota22(2));
     EXPECT_TRUE(mensagens.empty());
-    EXPECT_EQ((std::vector<std::string>{"22|2,00|12/02/2008"}), LinhasInteiras(Le(ArqSaida())));
+    EXPECT_EQ((std::vector<std::string>{"22|2,00|12/02/2008"}), LinhasInteiras(LeArquivo(ArqSaida())));
     Finaliza_NF_Paulista();
     // The log counts the record whose line could not be written.
-    EXPECT_NE(std::string::npos, Le(Saida() + "/log_VIZorudude.txt").find("Registro 22\t2\t0\t0\t0,00%\t2"));
+    EXPECT_NE(std::string::npos, LeArquivo(Saida() + "/log_VIZorudude.txt").find("Registro 22\t2\t0\t0\t0,00%\t2"));
 }
 
 TEST_F(Confiabilidade, ReadOnlyOutputThenWritableAgain) {
@@ -110,16 +105,16 @@ TEST_F(Confiabilidade, ReadOnlyOutputThenWritableAgain) {
     Inicia();
     ASSERT_EQ(0, Registro10_CAT10207("1,00", kCNPJ, "01/01/2008", "31/01/2008"));
     ASSERT_EQ(0, Nota22(1));
-    const std::string antes = Le(ArqSaida());
+    const std::string antes = LeArquivo(ArqSaida());
     ASSERT_EQ(0, ::mount(nullptr, Saida().c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr));
     EXPECT_EQ(0, Nota22(2));
     EXPECT_EQ(std::vector<std::string>{"Erro ao tentar escrever no arquivo " + ArqSaida()}, mensagens);
-    EXPECT_EQ(antes, Le(ArqSaida()));
+    EXPECT_EQ(antes, LeArquivo(ArqSaida()));
     ASSERT_EQ(0, ::mount(nullptr, Saida().c_str(), nullptr, MS_REMOUNT, "size=1m"));
     mensagens.clear();
     EXPECT_EQ(0, Nota22(3));
     EXPECT_TRUE(mensagens.empty());
-    const auto linhas = LinhasInteiras(Le(ArqSaida()));
+    const auto linhas = LinhasInteiras(LeArquivo(ArqSaida()));
     ASSERT_EQ(3u, linhas.size());
     EXPECT_EQ("22|3,00|12/02/2008", linhas[2]);
 }
@@ -132,19 +127,20 @@ TEST_F(Confiabilidade, FullDiskLeavesNoHalfLine) {
     {
         std::ofstream enche(Saida() + "/enche", std::ios::binary);
         const std::string bloco(1024, 'x');
-        while (enche.write(bloco.data(), 1024)) {}
+        while (enche.write(bloco.data(), 1024)) {
+        }
     }
     for (int i = 0; i < 2000 && mensagens.empty(); ++i) EXPECT_EQ(0, Nota22(i));
     ASSERT_FALSE(mensagens.empty()) << "the disk never filled";
     EXPECT_EQ("Erro ao tentar escrever no arquivo " + ArqSaida(), mensagens[0]);
-    const auto linhas = LinhasInteiras(Le(ArqSaida()));  // every line whole
+    const auto linhas = LinhasInteiras(LeArquivo(ArqSaida()));  // every line whole
     ASSERT_FALSE(linhas.empty());
     // Space again: the next record is written normally, after the whole lines.
     fs::remove(Saida() + "/enche");
     mensagens.clear();
     EXPECT_EQ(0, Nota22(7777));
     EXPECT_TRUE(mensagens.empty());
-    const auto depois = LinhasInteiras(Le(ArqSaida()));
+    const auto depois = LinhasInteiras(LeArquivo(ArqSaida()));
     ASSERT_EQ(linhas.size() + 1, depois.size());
     EXPECT_EQ("22|7777,00|12/02/2008", depois.back());
 }
@@ -157,7 +153,7 @@ TEST_F(Confiabilidade, CodeListRemovedOrUnreadableAfterTheStart) {
     fs::create_directory(raiz / "entrada" / "ncm.res");  // there, but cannot be read
     EXPECT_EQ(0, vCOD_NCM("22060090"));
     EXPECT_EQ(-1, Registro30_CAT10207("P", "Produto", "22060090", "un", "1", "1", "1", "010", "18", "", ""));
-    const std::string erro = Le(Saida() + "/erro_VIZorudude.txt");
+    const std::string erro = LeArquivo(Saida() + "/erro_VIZorudude.txt");
     EXPECT_NE(std::string::npos, erro.find("-9   Nomenclatura Comum do Mercosul (NCM) inv\xE1lida :: 22060090"));
     fs::remove(raiz / "entrada" / "ncm.res");
     fs::copy_file(TAVRO_DADOS "/ncm.res", raiz / "entrada" / "ncm.res");
@@ -184,18 +180,17 @@ TEST_F(Confiabilidade, KilledHostKeepsEveryAcceptedLine) {
     ::waitpid(filho, &status, 0);
     ::close(canal[0]);
     EXPECT_TRUE(WIFSIGNALED(status));
-    const auto linhas = LinhasInteiras(Le(ArqSaida()));
+    const auto linhas = LinhasInteiras(LeArquivo(ArqSaida()));
     EXPECT_GE(linhas.size(), static_cast<std::size_t>(N));
-    for (std::size_t i = 0; i < linhas.size(); ++i)
-        ASSERT_EQ("22|" + std::to_string(i) + ",00|12/02/2008", linhas[i]);
+    for (std::size_t i = 0; i < linhas.size(); ++i) ASSERT_EQ("22|" + std::to_string(i) + ",00|12/02/2008", linhas[i]);
 }
 
 // The invoice state outlives runs: open a fresh invoice so that records 40
 // to 60 start from it whatever ran before in this process.
 void AbreNota() {
     ASSERT_EQ(0, Registro20_CAT10207("I", nullptr, "Venda", "1", "1", "10/10/2007 10:00:00", nullptr, "1", "5102",
-                                     nullptr, nullptr, nullptr, "Casa F", "Rua", "1", nullptr, "Centro", "Cidade",
-                                     "SP", nullptr, nullptr, nullptr, nullptr));
+                                     nullptr, nullptr, nullptr, "Casa F", "Rua", "1", nullptr, "Centro", "Cidade", "SP",
+                                     nullptr, nullptr, nullptr, nullptr));
 }
 
 TEST_F(Confiabilidade, NullForEveryArgumentOfEveryExport) {
@@ -241,7 +236,10 @@ TEST_F(Confiabilidade, NullForEveryArgumentOfEveryExport) {
 
 TEST_F(Confiabilidade, HostileTexts) {
     // A folder named in Windows-1252 with a space, as a host passes it.
-    const std::string estranha1252 = (raiz / "sa\xED" "da com espa\xE7o").string();
+    const std::string estranha1252 = (raiz /
+                                      "sa\xED"
+                                      "da com espa\xE7o")
+                                         .string();
     fs::create_directories(estranha1252);
     ASSERT_EQ(0, Inicia_NF_Paulista(estranha1252.c_str(), Entrada().c_str()));
     AbreNota();
@@ -252,15 +250,15 @@ TEST_F(Confiabilidade, HostileTexts) {
     EXPECT_EQ(-1, Registro10_CAT10207(mega.c_str(), mega.c_str(), todos.c_str(), formato.c_str()));
     EXPECT_EQ(-1, Registro21_CAT9807(todos.c_str(), todos.c_str(), todos.c_str(), todos.c_str(), todos.c_str(),
                                      mega.c_str(), mega.c_str(), mega.c_str()));
-    for (auto v : {IsVIZorududeDate, vCPF, vCNPJ, vUF, vLeiaute, vCST, vCOD_CFOP, vCOD_NCM, vInd_tipo_frete,
-                   vFunc_Reg, vtpNF, vSerie_NFVC, vEntrega_Domicilio, vRealiza_Venda_Prazo, vTipo_Receita})
+    for (auto v : {IsVIZorududeDate, vCPF, vCNPJ, vUF, vLeiaute, vCST, vCOD_CFOP, vCOD_NCM, vInd_tipo_frete, vFunc_Reg,
+                   vtpNF, vSerie_NFVC, vEntrega_Domicilio, vRealiza_Venda_Prazo, vTipo_Receita})
         EXPECT_EQ(0, v(todos.c_str()));
     // A text without digits is eleven zeros to the CPF check, which pass.
     EXPECT_EQ(1, vCPF(formato.c_str()));
     EXPECT_EQ(1, vCPF(std::string(1 << 20, 'x').c_str()));
     Finaliza_NF_Paulista();
     const fs::path dir(estranha1252);
-    const auto linhas = LinhasInteiras(Le(dir / "VIZorudude.txt"));
+    const auto linhas = LinhasInteiras(LeArquivo(dir / "VIZorudude.txt"));
     ASSERT_EQ(2u, linhas.size());
     EXPECT_EQ(0u, linhas[1].find("60|%s%n%x%p%s%n|\"#$%&"));  // leading bytes up to 32 go, then "!"
     EXPECT_TRUE(fs::exists(dir / "log_VIZorudude.txt"));

@@ -2,28 +2,23 @@
 #include "plataforma.h"
 
 #include <gtest/gtest.h>
+#include <locale.h>
 #include <unistd.h>
 
 #include <clocale>
 #include <cstdlib>
-#include <locale.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "le_arquivo.h"
 #include "utf8.h"
 
 using namespace tavro;
+using tavro::teste::LeArquivo;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Le(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 // Sets an environment variable for the length of a scope.
 class Ambiente {
@@ -70,10 +65,13 @@ TEST(Plataforma, AppendWritesThePrefixOnlyWhenItCreatesTheFile) {
     auto& so = plataforma::DoSistema();
     EXPECT_TRUE(so.Acrescenta(p.string(), "a\r\n", "\xEF\xBB\xBF"));
     EXPECT_TRUE(so.Acrescenta(p.string(), "b\r\n", "\xEF\xBB\xBF"));
-    EXPECT_EQ("\xEF\xBB\xBF" "a\r\nb\r\n", Le(p));
+    EXPECT_EQ(
+        "\xEF\xBB\xBF"
+        "a\r\nb\r\n",
+        LeArquivo(p));
     plataforma::Buffer b;
     EXPECT_TRUE(so.LeArquivo(p.string(), b));
-    EXPECT_EQ(Le(p), b.Conteudo());
+    EXPECT_EQ(LeArquivo(p), b.Conteudo());
     fs::remove(p);
     EXPECT_FALSE(so.LeArquivo(p.string(), b));
     EXPECT_FALSE(so.LeArquivo(fs::temp_directory_path().string(), b));  // a folder cannot be read

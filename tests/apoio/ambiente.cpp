@@ -18,13 +18,6 @@ namespace {
 void TAVRO_CALL Captura(const char* texto) { Ambiente::mensagens.emplace_back(texto); }
 }  // namespace
 
-std::string LeArquivo(const std::filesystem::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 void EscreveArquivo(const std::filesystem::path& p, std::string_view bytes) {
     std::ofstream f(p, std::ios::binary | std::ios::trunc);
     f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

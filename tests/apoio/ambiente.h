@@ -9,6 +9,8 @@
 #include <tuple>
 #include <vector>
 
+#include "le_arquivo.h"
+
 namespace tavro::teste {
 
 // A list of expected messages from Windows-1252 literals.
@@ -17,7 +19,6 @@ inline std::vector<std::string> W(std::initializer_list<std::string_view> l) { r
 inline constexpr std::string_view kQuebra =
     "\tQuebra de sequ\xEAncia conforme L\xF3gica de Ordena\xE7\xE3o Inter-Registros.";
 
-std::string LeArquivo(const std::filesystem::path& p);
 void EscreveArquivo(const std::filesystem::path& p, std::string_view bytes);
 // Lines of a file split at CR LF (the line ends must all be CR LF).
 std::vector<std::string> Linhas(const std::string& bytes);

@@ -1,6 +1,5 @@
 // The command-line tool, through the built program in a temporary folder.
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -8,18 +7,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "le_arquivo.h"
 #include "utf8.h"
 
+using tavro::teste::LeArquivo;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Le(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 void Grava(const fs::path& p, std::string_view b) {
     std::ofstream f(p, std::ios::binary);
@@ -54,7 +48,8 @@ protected:
     std::string Saida() const { return (raiz / "saida").string(); }
     void EsperaFixtures(const char* leiaute) {
         for (const char* nome : {"VIZorudude.txt", "log_VIZorudude.txt"})
-            EXPECT_EQ(Le(fs::path(TAVRO_FIXTURES) / leiaute / nome), Le(raiz / "saida" / nome)) << leiaute << nome;
+            EXPECT_EQ(LeArquivo(fs::path(TAVRO_FIXTURES) / leiaute / nome), LeArquivo(raiz / "saida" / nome))
+                << leiaute << nome;
         EXPECT_FALSE(fs::exists(raiz / "saida" / "erro_VIZorudude.txt"));
     }
 
@@ -125,7 +120,8 @@ TEST_F(Tavro, RejectedRecordsAreSummarised) {
     EXPECT_EQ(1, r.status);
     EXPECT_NE(std::string::npos, r.saida.find("REGISTRO 10\n    -9   Código da versão do leiaute Inválido :: 2,00"))
         << r.saida;
-    EXPECT_NE(std::string::npos, r.saida.find("REGISTRO 22\n    -2   Data de vencimento da parcela Inválida :: 31/02/2008"));
+    EXPECT_NE(std::string::npos,
+              r.saida.find("REGISTRO 22\n    -2   Data de vencimento da parcela Inválida :: 31/02/2008"));
     EXPECT_NE(std::string::npos, r.saida.find("90              1         0           0"));
 }
 
@@ -162,11 +158,26 @@ TEST_F(Tavro, Validar) {
         std::string argumentos;
         int status;
     } casos[] = {
-        {"cpf 529.982.247-25", 0}, {"cpf 529.982.247-26", 1}, {"cnpj 11222333000181", 0}, {"cnpj 11222333000180", 1},
-        {"uf sp", 0},              {"uf XX", 1},              {"cep 01310100 SP", 0},     {"cep 01310100 RJ", 1},
-        {"data 29/02/2000", 0},    {"data 29/02/1900", 1},    {"cst 010", 0},             {"cst 300", 1},
-        {"cfop 5102", 0},          {"cfop 9999", 1},          {"ncm 22060090", 0},        {"ncm 2206009", 1},
-        {"funcao C", 0},           {"frete 2", 1},            {"justificativa '' C", 1},   {"receita 3", 0},
+        {"cpf 529.982.247-25", 0},
+        {"cpf 529.982.247-26", 1},
+        {"cnpj 11222333000181", 0},
+        {"cnpj 11222333000180", 1},
+        {"uf sp", 0},
+        {"uf XX", 1},
+        {"cep 01310100 SP", 0},
+        {"cep 01310100 RJ", 1},
+        {"data 29/02/2000", 0},
+        {"data 29/02/1900", 1},
+        {"cst 010", 0},
+        {"cst 300", 1},
+        {"cfop 5102", 0},
+        {"cfop 9999", 1},
+        {"ncm 22060090", 0},
+        {"ncm 2206009", 1},
+        {"funcao C", 0},
+        {"frete 2", 1},
+        {"justificativa '' C", 1},
+        {"receita 3", 0},
     };
     for (const auto& c : casos) {
         const auto r = Roda("validar " + c.argumentos);
@@ -180,13 +191,13 @@ TEST_F(Tavro, ExemploWritesBothSampleFiles) {
     EXPECT_EQ(0, r.status) << r.saida;
     for (const char* leiaute : {"cat10207", "cat9807"})
         for (const char* nome : {"VIZorudude.txt", "log_VIZorudude.txt"})
-            EXPECT_EQ(Le(fs::path(TAVRO_FIXTURES) / leiaute / nome), Le(raiz / "saida" / leiaute / nome));
+            EXPECT_EQ(LeArquivo(fs::path(TAVRO_FIXTURES) / leiaute / nome), LeArquivo(raiz / "saida" / leiaute / nome));
 }
 
 TEST_F(Tavro, WarnsAboveTheSizeLimitOfCat9807Files) {
     std::string entrada = "10|1,00|11222333000181|10/10/2007|17/10/2007\n";
-    const std::string nota = "20|1||1|10/10/2008||||||||||||1,00|0|0|0|0||1,00|" + std::string(200, 'x') +
-                             "||1|||||||1|||\n";
+    const std::string nota =
+        "20|1||1|10/10/2008||||||||||||1,00|0|0|0|0||1,00|" + std::string(200, 'x') + "||1|||||||1|||\n";
     while (entrada.size() < 520000) entrada += nota;
     entrada += "90\n";
     Grava(raiz / "e.txt", entrada);
