@@ -24,6 +24,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/estado.h"
@@ -100,16 +101,6 @@ void Falha(const char* oque, const std::string& detalhe = {}) {
 std::size_t Tamanho(const fs::path& p) {
     struct stat st;
     return ::stat(p.c_str(), &st) == 0 ? static_cast<std::size_t>(st.st_size) : 0;
-}
-
-// The bytes of the file from `desde` on; its first bytes too, to check that
-// what was there is still there.
-std::string LeDesde(const fs::path& p, std::size_t desde) {
-    std::ifstream f(p, std::ios::binary);
-    f.seekg(static_cast<std::streamoff>(desde));
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
 }
 
 // Calls a function of `n` text arguments.
@@ -262,10 +253,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
 
     std::size_t i = 0;
     std::vector<std::string> textos;
+    std::vector<bool> nulos;
     std::vector<const char*> args;
     while (i < tamanho) {
         const Operacao& op = kOperacoes[dados[i++] % kNumOperacoes];
         textos.clear();
+        nulos.clear();
         args.clear();
         textos.reserve(static_cast<std::size_t>(op.argumentos));
         for (int a = 0; a < op.argumentos; ++a) {
@@ -285,11 +278,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
             n = std::min(n, tamanho - i);
             std::string t(reinterpret_cast<const char*>(dados + i), n);
             i += n;
-            t = t.substr(0, std::strlen(t.c_str()));  // a C text ends at its first NUL
-            textos.push_back(nulo ? std::string("\x01NULL") : t);
+            t.resize(std::strlen(t.c_str()));  // a C text ends at its first NUL
+            textos.push_back(std::move(t));
+            nulos.push_back(nulo);
         }
-        for (std::size_t a = 0; a < textos.size(); ++a)
-            args.push_back(textos[a] == "\x01NULL" ? nullptr : textos[a].c_str());
+        for (std::size_t a = 0; a < textos.size(); ++a) args.push_back(nulos[a] ? nullptr : textos[a].c_str());
 
         switch (op.tipo) {
             case Tipo::Inicia:
@@ -322,7 +315,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
                 const auto r = Chama(op.funcao, args, op.tipo);
                 if (r != 0 && r != -1) Falha("registro fora de 0/-1", op.nome);
                 if (Tamanho(arqSaida) < antesSaida || Tamanho(arqErro) < antesErro) Falha("arquivo encolheu");
-                std::string nova = LeDesde(arqSaida, antesSaida);
+                std::string nova = LeArquivo(arqSaida, antesSaida);
                 if (antesSaida == 0) {
                     if (!nova.empty() && nova.rfind("\xEF\xBB\xBF", 0) != 0) Falha("saída sem marca UTF-8");
                     if (!nova.empty()) nova.erase(0, 3);
@@ -340,7 +333,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
                     if (!nova.empty()) Falha("rejeitado escreveu na saída", op.nome);
                     if (ex.iniciada) ++ex.contagens[op.registro].second;
                 }
-                VerificaBlocos(LeDesde(arqErro, antesErro));
+                VerificaBlocos(LeArquivo(arqErro, antesErro));
                 break;
             }
         }

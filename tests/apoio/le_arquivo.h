@@ -1,7 +1,8 @@
-// The whole content of a file, for tests that compare files byte for byte
-// (empty when it cannot be read).
+// The content of a file from byte `desde` on (the whole file by default), for
+// tests that compare files byte for byte (empty when it cannot be read).
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -9,8 +10,9 @@
 
 namespace tavro::teste {
 
-inline std::string LeArquivo(const std::filesystem::path& p) {
+inline std::string LeArquivo(const std::filesystem::path& p, std::size_t desde = 0) {
     std::ifstream f(p, std::ios::binary);
+    if (desde != 0) f.seekg(static_cast<std::streamoff>(desde));
     std::ostringstream s;
     s << f.rdbuf();
     return s.str();
